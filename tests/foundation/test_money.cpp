@@ -8,7 +8,8 @@ using vx::TMoney;
 TEST(Money, FromDoubleRoundsHalfToEven)
 {
     struct { double in; int64_t raw; } cases[] = {
-        {1.00005, 10000},   // the double is just below the tie
+        {1.00005, 10001},   // the double lies just above the tie
+        {1.00004, 10000},
         {2.5, 25000},
         {-1.23456, -12346},
         {0.0, 0},
