@@ -1,16 +1,80 @@
+#include "engine/VXFConstruction.h"
+#include "foundation/VXError.h"
 #include "foundation/VXUserInteraction.h"
 #include "VXVersion.h"
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
+using namespace vx;
+
 namespace {
+
 void Usage()
 {
     std::fputs("Использование: valtrix-cli <команда> [параметры]\n"
-               "  version                 версия программы\n",
+               "  version                               версия программы\n"
+               "  shape --figure N --width MM --height MM [--hx MM] [--hy MM] [--radius MM]\n"
+               "                                        контур позиции: размеры, стороны, углы\n",
                stderr);
 }
+
+void Out(const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// Options of the form "--name value".
+bool TakeOptions(const QStringList& args, QHash<QString, QString>& options)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        if (!args[i].startsWith(QLatin1String("--")) || i + 1 >= args.size())
+            return false;
+        options.insert(args[i].mid(2), args[i + 1]);
+        ++i;
+    }
+    return true;
+}
+
+int ShapeCommand(const QStringList& args)
+{
+    QHash<QString, QString> o;
+    if (!TakeOptions(args, o) || !o.contains(QStringLiteral("width")) || !o.contains(QStringLiteral("height"))) {
+        Usage();
+        return 2;
+    }
+    TShapeRecord shape;
+    shape.Figure = uint8_t(o.value(QStringLiteral("figure"), QStringLiteral("0")).toInt());
+    shape.Width = o.value(QStringLiteral("width")).toInt();
+    shape.Height = o.value(QStringLiteral("height")).toInt();
+    shape.HX = o.value(QStringLiteral("hx"), QStringLiteral("0")).toDouble();
+    shape.HY = o.value(QStringLiteral("hy"), QStringLiteral("0")).toInt();
+    shape.Radius1 = shape.Radius2 = o.value(QStringLiteral("radius"), QStringLiteral("0")).toFloat();
+    TvxfConstruction pos;
+    pos.BuildGeometry(shape, 0);
+    int32_t w, h;
+    pos.Size(w, h);
+    Out(QStringLiteral("Позиция: %1 x %2 мм, створок: %3").arg(w).arg(h).arg(pos.HasTwoFlugels() ? 2 : 1));
+    int n = 0;
+    for (TvxfFlugel* f = pos.FirstFlugel(); f; f = pos.NextFlugel()) {
+        f->Size(w, h);
+        Out(QStringLiteral("Створка %1: %2 x %3 мм").arg(++n).arg(w).arg(h));
+        for (int i = 0; i < f->SideCount(); ++i) {
+            QString kind = f->IsFullSemicircle(i) ? QStringLiteral("полуокружность")
+                         : f->IsArc(i)            ? QStringLiteral("дуга")
+                         : f->IsEllipse(i)        ? QStringLiteral("эллипс")
+                                                  : QStringLiteral("прямая");
+            Out(QStringLiteral("  сторона %1: %2 мм, %3, угол %4°")
+                    .arg(i + 1)
+                    .arg(f->SideLength(i), 0, 'f', 1)
+                    .arg(kind)
+                    .arg(f->CornerAngle(i), 0, 'f', 2));
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -22,9 +86,16 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString command = args.takeFirst();
-    if (command == QLatin1String("version") || command == QLatin1String("--version")) {
-        std::printf("Valtrix Фурнитура %s\n", VALTRIX_VERSION_TEXT);
-        return 0;
+    try {
+        if (command == QLatin1String("version") || command == QLatin1String("--version")) {
+            Out(QStringLiteral("Valtrix Фурнитура %1").arg(QLatin1String(VALTRIX_VERSION_TEXT)));
+            return 0;
+        }
+        if (command == QLatin1String("shape"))
+            return ShapeCommand(args);
+    } catch (const std::exception& e) {
+        ShowError(ExceptionText(e));
+        return 1;
     }
     Usage();
     return 2;
