@@ -403,25 +403,10 @@ TMoney TvxfConstruction::TotalCost() const
     return TMoney::FromRaw(r);
 }
 
-void TvxfConstruction::CollectMaterials(std::vector<std::unique_ptr<TvxfMatListItem>>& list) const
+void TvxfConstruction::CollectMaterials(TMatList& list) const
 {
-    for (const TvxfFlugel* f : {LeftFlugel.get(), RightFlugel.get()}) {
-        for (const auto& item : f->MatList) {
-            TvxfMatListItem* found = nullptr;
-            for (auto& l : list)
-                if (l->Article == item->Article) {
-                    found = l.get();
-                    break;
-                }
-            if (found) {
-                found->Quantity += item->Quantity * float(Num);
-            } else {
-                auto copy = std::make_unique<TvxfMatListItem>(*item);
-                copy->Quantity = item->Quantity * float(Num);
-                list.push_back(std::move(copy));
-            }
-        }
-    }
+    MergeMaterials(list, LeftFlugel->MatList, float(Num));
+    MergeMaterials(list, RightFlugel->MatList, float(Num));
 }
 
 void TvxfConstruction::InfoLines(QStringList& lines, const TCatalogNames& names) const

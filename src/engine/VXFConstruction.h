@@ -75,7 +75,7 @@ public:
     TvxfConstruction* Owner;
     int32_t Dorn = 0;
     std::unique_ptr<TvxfFurnComp> FurnComp;
-    std::vector<std::unique_ptr<TvxfMatListItem>> MatList;
+    TMatList MatList;
 
     int SideCount() const { return int(Lines.size()); }
     bool HasOutline() const { return !Points.empty(); }
@@ -145,7 +145,7 @@ public:
     void BuildGeometry(const TShapeRecord& shape, int32_t dorn);
     void Size(int32_t& width, int32_t& height) const;
     TMoney TotalCost() const;
-    void CollectMaterials(std::vector<std::unique_ptr<TvxfMatListItem>>& list) const;
+    void CollectMaterials(TMatList& list) const;
     void InfoLines(QStringList& lines, const TCatalogNames& names) const;
     bool HasTwoFlugels() const { return Layout != 2; }
 
