@@ -287,4 +287,25 @@ QString TvxfSetup::FromHexText(const QString& hex)
     return FromCp1251(bytes);
 }
 
+namespace {
+TvxfSetup* InstalledSetup = nullptr;
+}
+
+TvxfSetup& Setup()
+{
+    if (!InstalledSetup)
+        throw EValtrixError(QStringLiteral("Настройки программы не загружены!"));
+    return *InstalledSetup;
+}
+
+void SetSetup(TvxfSetup* setup)
+{
+    InstalledSetup = setup;
+}
+
+bool HasSetup()
+{
+    return InstalledSetup != nullptr;
+}
+
 } // namespace vx

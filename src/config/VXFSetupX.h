@@ -140,4 +140,9 @@ private:
     void Load();
 };
 
+// The settings object of the running program (not owned); Setup() raises when none is set.
+TvxfSetup& Setup();
+void SetSetup(TvxfSetup* setup);
+bool HasSetup();
+
 } // namespace vx
