@@ -10,6 +10,9 @@ namespace {
 void WriteMixed(TSpecStream& s, int records)
 {
     const QString article = QStringLiteral("Ручка оконная 35 мм, белая");
+    static QStringList codes;
+    while (codes.size() < records)
+        codes << QStringLiteral("A%1").arg(codes.size());
     for (int i = 0; i < records; ++i) {
         s.WriteValue(article);
         s.WriteValue(int32_t(i));
@@ -17,7 +20,7 @@ void WriteMixed(TSpecStream& s, int records)
         s.WriteValue(TMoney::FromRaw(i * 1234));
         s.WriteValue((i & 1) != 0);
         s.WriteByteValue(uint8_t(i));
-        s.WriteValue(QStringLiteral("A%1").arg(i));
+        s.WriteValue(codes[i]);
     }
 }
 

@@ -70,21 +70,28 @@ const TReverse& Reverse()
 
 } // namespace
 
-QByteArray ToCp1251(QStringView text)
+qsizetype ToCp1251(QStringView text, char* out)
 {
     const TReverse& r = Reverse();
-    QByteArray out;
-    out.reserve(text.size());
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char16_t u = text[i].unicode();
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            ++i; // one character outside the code page: one "?"
-            out.append('?');
+        if (u < 0x80) {
+            out[n++] = char(u);
             continue;
         }
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode()))
+            ++i; // one character outside the code page: one "?"
         uint8_t b = r.byteOf(u);
-        out.append(b == 0 && u != 0 ? '?' : char(b));
+        out[n++] = b == 0 ? '?' : char(b);
     }
+    return n;
+}
+
+QByteArray ToCp1251(QStringView text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(ToCp1251(text, out.data()));
     return out;
 }
 

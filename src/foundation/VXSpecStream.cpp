@@ -62,6 +62,18 @@ void TSpecStream::Write(const char* data, qint64 count)
 
 void TSpecStream::WriteValue(const QString& value)
 {
+    if (Pos == Bytes.size()) {
+        // Appending, the usual case: encode straight into the stream.
+        const qsizetype start = Pos;
+        if (Bytes.capacity() < start + 4 + value.size())
+            Bytes.reserve(qMax<qsizetype>(2 * Bytes.capacity(), start + 4 + value.size()));
+        Bytes.resize(start + 4 + value.size());
+        qsizetype n = ToCp1251(value, Bytes.data() + start + 4);
+        StoreLE<int32_t>(Bytes.data() + start, int32_t(n));
+        Bytes.truncate(start + 4 + n);
+        Pos = start + 4 + n;
+        return;
+    }
     QByteArray bytes = ToCp1251(value);
     char count[4];
     StoreLE<int32_t>(count, int32_t(bytes.size()));
