@@ -1,5 +1,8 @@
 #include "VXFConstruction.h"
 #include "VXFCatalogNames.h"
+#include "engine/VXFPositionRecords.h"
+#include "engine/VXFService.h"
+#include "foundation/VXSpecStream.h"
 #include "foundation/VXCommonTools.h"
 #include "foundation/VXError.h"
 #include <cmath>
@@ -438,6 +441,165 @@ TvxfFlugel* TvxfConstruction::NextFlugel()
         return RightFlugel.get();
     }
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Fittings of sashes and positions.
+
+void TvxfFlugel::SetFittings(const QString& furnSys, const QString& profSys, const QString& color,
+                             const TSashChoice& choice)
+{
+    if (choice.Components.Empty() && choice.ExtraComplects.isEmpty()) {
+        ClearFittings();
+        return;
+    }
+    const bool isNew = !FurnComp;
+    if (isNew)
+        FurnComp = std::make_unique<TvxfFurnComp>(this);
+    Dorn = choice.Dorn;
+    try {
+        FurnComp->Assign(furnSys, profSys, color, choice);
+    } catch (...) {
+        if (isNew)
+            ClearFittings();
+        throw;
+    }
+    ApplySecondarySashRule();
+}
+
+void TvxfFlugel::SetPreview(const TSashChoice& choice)
+{
+    if (choice.Components.Empty() && choice.ExtraComplects.isEmpty()) {
+        ClearFittings();
+        return;
+    }
+    const bool isNew = !FurnComp;
+    if (isNew)
+        FurnComp = std::make_unique<TvxfFurnComp>(this);
+    try {
+        FurnComp->AssignPreview(choice.Components, choice.UserHandleHeight, choice.HeightUserDefined);
+    } catch (...) {
+        if (isNew)
+            ClearFittings();
+        throw;
+    }
+}
+
+void TvxfFlugel::ClearFittings()
+{
+    if (FurnComp) {
+        FurnComp.reset();
+        for (const auto& line : Lines) {
+            line->OpenMode = false;
+            line->RotSide = -1;
+            line->Handled = false;
+            line->Banded = false;
+            line->Drived = false;
+        }
+    }
+    ApplySecondarySashRule();
+}
+
+void TvxfFlugel::ApplySecondarySashRule()
+{
+    if (!Owner || !Owner->HasTwoFlugels())
+        return;
+    TvxfFlugel* secondary = Owner->Layout == 1 ? Owner->LeftFlugel.get() : Owner->RightFlugel.get();
+    if (secondary == this || !secondary->FurnComp)
+        return;
+    if (!FurnComp || FurnComp->FurnSys != secondary->FurnComp->FurnSys)
+        secondary->ClearFittings();
+}
+
+TMoney TvxfFlugel::RebuildMatList()
+{
+    MatList.clear();
+    TMoney cost;
+    if (!FurnComp)
+        return cost;
+    for (const auto& item : FurnComp->Items) {
+        auto m = std::make_unique<TvxfMatListItem>();
+        m->Article = item->Article;
+        // Lengths are bought in metres, pieces by count.
+        m->Quantity = item->Length > 0 ? float(double(item->Length) * item->Count / 1000.0) : float(item->Count);
+        m->Price = ArticlePrice(item->Article, false);
+        m->NetPrice = m->Price;
+        m->Sum = m->Price.mulDouble(m->Quantity);
+        cost += m->Sum;
+        MatList.push_back(std::move(m));
+    }
+    return cost;
+}
+
+void TvxfConstruction::SetFittings(const QString& furnSys, const QString& profSys, const TFurnChoice& choice)
+{
+    FurnSys = furnSys;
+    ProfSys = profSys;
+    Color = choice.Color;
+    Falz = choice.Falz;
+    StulpType = choice.StulpType;
+    OpenType = choice.OpenType;
+    ProfWidth = choice.ProfWidth;
+    Thickness = choice.Thickness;
+    if (Layout == 2) {
+        LeftFlugel->SetFittings(FurnSys, ProfSys, Color, choice.Left);
+        RightFlugel->FurnComp.reset();
+    } else if (Layout == 1) {
+        RightFlugel->SetFittings(FurnSys, ProfSys, Color, choice.Right);
+        LeftFlugel->SetFittings(FurnSys, ProfSys, Color, choice.Left);
+    } else {
+        LeftFlugel->SetFittings(FurnSys, ProfSys, Color, choice.Left);
+        RightFlugel->SetFittings(FurnSys, ProfSys, Color, choice.Right);
+    }
+    RecomputeCosts();
+}
+
+void TvxfConstruction::SetPreview(const TSashChoice& left, const TSashChoice& right)
+{
+    LeftFlugel->SetPreview(left);
+    if (HasTwoFlugels())
+        RightFlugel->SetPreview(right);
+    else
+        RightFlugel->FurnComp.reset();
+}
+
+void TvxfConstruction::RecomputeCosts()
+{
+    Cost = TMoney();
+    Cost += LeftFlugel->RebuildMatList();
+    Cost += RightFlugel->RebuildMatList();
+}
+
+void TvxfConstruction::CopyFrom(const TvxfConstruction& source)
+{
+    try {
+        TSpecStream stream;
+        WritePosition(stream, source);
+        stream.Seek(0);
+        ReadPosition(stream, *this, OrderFileVersion);
+    } catch (const std::exception& e) {
+        throw EValtrixError(QStringLiteral("Ошибка копирования позиции!\r\n(%1)").arg(ExceptionText(e)));
+    }
+}
+
+void TvxfConstruction::Backup(TSpecStream& stream) const
+{
+    try {
+        WritePosition(stream, *this);
+    } catch (const std::exception& e) {
+        throw EValtrixError(QStringLiteral("Ошибка создания резервной копии объекта!\r\n(%1)").arg(ExceptionText(e)));
+    }
+}
+
+void TvxfConstruction::Restore(TSpecStream& stream)
+{
+    try {
+        stream.Seek(0);
+        ReadPosition(stream, *this, OrderFileVersion);
+    } catch (const std::exception& e) {
+        throw EValtrixError(
+            QStringLiteral("Ошибка восстановления объекта из резервной копии!\r\n(%1)").arg(ExceptionText(e)));
+    }
 }
 
 } // namespace vx

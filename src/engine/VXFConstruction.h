@@ -14,6 +14,7 @@ class QPainter;
 
 namespace vx {
 
+class TSpecStream;
 class TvxfFlugel;
 class TvxfConstruction;
 class TvxfOrder;
@@ -109,6 +110,19 @@ public:
 
     // The sash's part of the sketch: scale in pixels per 0.1 mm, origin in device pixels.
     void Draw(QPainter& painter, double scale, QPointF origin) const;
+
+    // Fittings. Set fittings assigns and resolves the choice (a new complect is dropped again
+    // when that fails); nothing chosen clears the fittings.
+    void SetFittings(const QString& furnSys, const QString& profSys, const QString& color, const TSashChoice& choice);
+    // Only the components and the handle height, for the sketch of the fittings dialog.
+    void SetPreview(const TSashChoice& choice);
+    // Frees the complect and clears the side attributes it gave (handle heights stay).
+    void ClearFittings();
+    // The secondary sash of a two-sash position keeps its fittings only while this sash has
+    // fittings of the same system.
+    void ApplySecondarySashRule();
+    // The priced material list from the complect's items; answers the sash's cost.
+    TMoney RebuildMatList();
     // Midpoint of a side on the drawing: of the arc for arc sides.
     QPointF SideMidpoint(int index) const;
 };
@@ -148,6 +162,18 @@ public:
     void CollectMaterials(TMatList& list) const;
     void InfoLines(QStringList& lines, const TCatalogNames& names) const;
     bool HasTwoFlugels() const { return Layout != 2; }
+
+    // Stores the position's fittings fields and sets both sashes' fittings in the order of
+    // the layout, then the costs.
+    void SetFittings(const QString& furnSys, const QString& profSys, const TFurnChoice& choice);
+    // Components and handle heights only, for the sketch; the position's fields stay.
+    void SetPreview(const TSashChoice& left, const TSashChoice& right);
+    // Cost of one piece from the current prices of both sashes' items.
+    void RecomputeCosts();
+    // Through the order-file encoding of a position: copy, and backup and restore.
+    void CopyFrom(const TvxfConstruction& source);
+    void Backup(TSpecStream& stream) const;
+    void Restore(TSpecStream& stream);
 
     // Sash walk for reports: the left sash, then the right one when there are two.
     TvxfFlugel* FirstFlugel();

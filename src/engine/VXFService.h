@@ -22,7 +22,9 @@ struct TArticleInfo {
 TArticleInfo ArticleInfo(const QString& code, bool silent = false);
 QString ArticleUnit(const QString& code);
 QString ArticleName(const QString& code, bool silent = false);
-// Price in the current currency of the settings' order context, price group applied.
+// Price in the current currency of the settings' order context, price group applied. A non-zero
+// price whose currency (or the current one) is missing from the order's rate list is refused
+// with a message naming the article and the currency.
 TMoney ArticlePrice(const QString& code, bool silent = false);
 QVariant ArticleField(const QString& code, const QString& fieldName, bool silent = false);
 bool IsVirtualArticle(const QString& code);
@@ -46,7 +48,8 @@ float RateOf(const TRateList* rates, int currency);
 float RateOf(const QList<TRateEntry>* rates, int currency);
 int RateIndex(const TRateList* rates, int currency);
 int RateIndex(const QList<TRateEntry>* rates, int currency);
-// price × rate of its currency / current rate, rounded to four decimals.
+// price × rate of its currency / current rate, rounded to four decimals; raises for a current
+// rate of 0 and for a non-zero price in a currency the rate list lacks.
 TMoney ConvertPrice(int priceCurrency, TMoney currentRate, TMoney price);
 double PriceGroupReduce(int group, int index);
 

@@ -84,6 +84,12 @@ int TScriptedInteraction::AskTwoButtons(const QString& text, const QString&, con
     return TwoButtonAnswers.isEmpty() ? DefaultTwoButtons : TwoButtonAnswers.takeFirst();
 }
 
+int TScriptedInteraction::ChooseAlternative(const QString& prompt, const QString&, const QList<TChoiceRow>&)
+{
+    add(TMessageKind::Choice, prompt);
+    return ChoiceAnswers.isEmpty() ? 0 : ChoiceAnswers.takeFirst();
+}
+
 int TScriptedInteraction::count(TMessageKind kind) const
 {
     int n = 0;
@@ -126,6 +132,17 @@ int TConsoleInteraction::AskTwoButtons(const QString& text, const QString& b1, c
 {
     Print(AnswerYes ? "Вопрос (ответ: первая кнопка): " : "Вопрос (без ответа): ", text);
     return AnswerYes ? 1 : 0;
+}
+
+int TConsoleInteraction::ChooseAlternative(const QString& prompt, const QString& title,
+                                           const QList<TChoiceRow>& rows)
+{
+    QString text = title + QStringLiteral(": ") + prompt;
+    for (int i = 0; i < rows.size(); ++i)
+        text += QStringLiteral("\n%1%2").arg(i == 0 ? QStringLiteral("* ") : QStringLiteral("  "),
+                                             rows[i].Texts.join(QStringLiteral(" | ")));
+    Print("Выбор (первая строка): ", text);
+    return 0;
 }
 
 } // namespace vx

@@ -24,6 +24,21 @@ public:
     virtual int AskTwoButtons(const QString& text, const QString& button1, const QString& button2,
                               const QString& caption) = 0;
 
+    // A pick among alternative rows (each a key and its display texts). Answers the index of
+    // the row current when the choice closes, whatever closed it; -1 stands for the row current
+    // when it opened, the first one.
+    struct TChoiceRow {
+        QString Key;
+        QStringList Texts;
+    };
+    virtual int ChooseAlternative(const QString& prompt, const QString& title, const QList<TChoiceRow>& rows)
+    {
+        Q_UNUSED(prompt);
+        Q_UNUSED(title);
+        Q_UNUSED(rows);
+        return -1;
+    }
+
     // The wait cursor: the caller brackets long operations; a box takes it down while shown.
     virtual void BeginWait() {}
     virtual void EndWait() {}
@@ -66,8 +81,13 @@ inline int AskTwoButtons(const QString& text, const QString& b1, const QString& 
 {
     return UI().AskTwoButtons(text, b1, b2, caption);
 }
+inline int ChooseAlternative(const QString& prompt, const QString& title,
+                             const QList<TUserInteraction::TChoiceRow>& rows)
+{
+    return UI().ChooseAlternative(prompt, title, rows);
+}
 
-enum class TMessageKind { Warning, Error, Info, Plain, Confirm, ConfirmAbort, ErrorDetail, TwoButtons };
+enum class TMessageKind { Warning, Error, Info, Plain, Confirm, ConfirmAbort, ErrorDetail, TwoButtons, Choice };
 
 struct TShownMessage {
     TMessageKind Kind;
@@ -82,6 +102,7 @@ public:
     bool DefaultConfirm = false;
     QList<int> TwoButtonAnswers;
     int DefaultTwoButtons = 0;
+    QList<int> ChoiceAnswers;        // row indexes; an empty queue takes the first row
     // When set, every message is also passed here (the command-line tool prints them).
     std::function<void(const TShownMessage&)> Echo;
 
@@ -93,6 +114,8 @@ public:
     bool ConfirmAbort(const QString& text) override;
     void ShowErrorDetail(const QString& text, const QString& detail) override;
     int AskTwoButtons(const QString& text, const QString& b1, const QString& b2, const QString& caption) override;
+    // Records the prompt as a Choice message.
+    int ChooseAlternative(const QString& prompt, const QString& title, const QList<TChoiceRow>& rows) override;
 
     int count(TMessageKind kind) const;
     QStringList texts() const;
@@ -114,6 +137,8 @@ public:
     bool ConfirmAbort(const QString& text) override;
     void ShowErrorDetail(const QString& text, const QString& detail) override;
     int AskTwoButtons(const QString& text, const QString& b1, const QString& b2, const QString& caption) override;
+    // Prints the rows and takes the first.
+    int ChooseAlternative(const QString& prompt, const QString& title, const QList<TChoiceRow>& rows) override;
 };
 
 // "text\r\n[detail]" as the detail box shows it.
