@@ -1,8 +1,13 @@
+#include "config/CfgList.h"
+#include "db/VXParadoxImport.h"
+#include "db/VXSchema.h"
 #include "engine/VXFConstruction.h"
+#include "foundation/VXCommonTools.h"
 #include "foundation/VXError.h"
 #include "foundation/VXUserInteraction.h"
 #include "VXVersion.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 #include <cstdio>
 
@@ -15,7 +20,10 @@ void Usage()
     std::fputs("Использование: valtrix-cli <команда> [параметры]\n"
                "  version                               версия программы\n"
                "  shape --figure N --width MM --height MM [--hx MM] [--hy MM] [--radius MM]\n"
-               "                                        контур позиции: размеры, стороны, углы\n",
+               "                                        контур позиции: размеры, стороны, углы\n"
+               "  catalog import-paradox SOURCE_DIR [--alias ZNDB_Catalog|ZNDB_Registry|ZNDB_Report]\n"
+               "          [--config NAME | --catalog DIR --server DIR --reports DIR]\n"
+               "                                        перенос таблиц Paradox в базу данных\n",
                stderr);
 }
 
@@ -75,6 +83,60 @@ int ShapeCommand(const QStringList& args)
     return 0;
 }
 
+// The run-time directories from "--config NAME", or "--catalog/--server/--reports", or the
+// registry's default configuration.
+bool ResolveDirectories(const QHash<QString, QString>& o, TRunPaths& paths)
+{
+    if (o.contains(QStringLiteral("catalog")) || o.contains(QStringLiteral("server")) || o.contains(QStringLiteral("reports"))) {
+        paths = DeriveRunPaths(o.value(QStringLiteral("catalog")), o.value(QStringLiteral("server")),
+                               o.value(QStringLiteral("reports")));
+        return true;
+    }
+    QString name = o.value(QStringLiteral("config"));
+    if (name.isEmpty()) {
+        TConfigList list = ListConfigurations();
+        if (list.Preselected >= 0)
+            name = list.Names[list.Preselected];
+    }
+    if (!OpenConfiguration(name, QDir::tempPath()))
+        return false;
+    paths = RunPaths();
+    DeleteDirTree(paths.TempDir); // the command-line tool needs no temporary directory
+    return true;
+}
+
+int CatalogCommand(QStringList args)
+{
+    if (args.size() < 2 || args[0] != QLatin1String("import-paradox")) {
+        Usage();
+        return 2;
+    }
+    const QString source = args[1];
+    QHash<QString, QString> o;
+    if (!TakeOptions(args.mid(2), o)) {
+        Usage();
+        return 2;
+    }
+    const QString alias = o.value(QStringLiteral("alias"), Alias::Catalog);
+    if (!IsKnownAlias(alias)) {
+        Usage();
+        return 2;
+    }
+    TRunPaths paths;
+    if (!ResolveDirectories(o, paths))
+        return 1;
+    const QString target = alias.compare(Alias::Registry, Qt::CaseInsensitive) == 0 ? paths.RegistryDir
+                         : alias.compare(Alias::Report, Qt::CaseInsensitive) == 0   ? paths.ReportDir
+                                                                                     : paths.CatalogDir;
+    if (target.isEmpty()) {
+        ShowError(QStringLiteral("Не указан каталог базы данных %1!").arg(alias));
+        return 1;
+    }
+    TParadoxImportResult result = ImportParadox(source, alias, target);
+    Out(result.Summary());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -93,6 +155,8 @@ int main(int argc, char** argv)
         }
         if (command == QLatin1String("shape"))
             return ShapeCommand(args);
+        if (command == QLatin1String("catalog"))
+            return CatalogCommand(args);
     } catch (const std::exception& e) {
         ShowError(ExceptionText(e));
         return 1;

@@ -167,6 +167,23 @@ TConfigList ListConfigurations()
     return list;
 }
 
+TRunPaths DeriveRunPaths(const QString& catalogDir, const QString& serverDir, const QString& reportDir)
+{
+    TRunPaths p;
+    p.CatalogDir = catalogDir;
+    p.ServerDir = serverDir;
+    p.ReportDir = reportDir;
+    // An empty directory value gives empty derived paths rather than paths at the root.
+    p.SettingsFile = JoinConfigPath(p.CatalogDir, SettingsFileName);
+    p.OrdersDir = JoinConfigPath(p.ServerDir, QStringLiteral("Orders"));
+    p.SelectionDir = JoinConfigPath(p.ServerDir, QStringLiteral("Selection"));
+    p.RecycledDir = JoinConfigPath(p.ServerDir, QStringLiteral("Recycled"));
+    p.ArchiveDir = JoinConfigPath(p.ServerDir, QStringLiteral("Archive"));
+    p.RegistryDir = JoinConfigPath(p.ServerDir, QStringLiteral("Registry"));
+    p.ExportDir = JoinConfigPath(p.ServerDir, QStringLiteral("Export"));
+    return p;
+}
+
 bool OpenConfiguration(const QString& name, const QString& programDir)
 {
     if (name.isEmpty()) {
@@ -181,21 +198,11 @@ bool OpenConfiguration(const QString& name, const QString& programDir)
                                      "Указанная конфигурация не числиться в списке.").arg(name));
             return false;
         }
-        TRunPaths p;
+        TRunPaths p = DeriveRunPaths(ConfigDir(reg.ReadString(CatalogDirValue)),
+                                     ConfigDir(reg.ReadString(ServerNameValue)),
+                                     ConfigDir(reg.ReadString(ReportDirValue)));
         p.ConfigName = name;
-        p.CatalogDir = ConfigDir(reg.ReadString(CatalogDirValue));
-        p.ServerDir = ConfigDir(reg.ReadString(ServerNameValue));
-        p.ReportDir = ConfigDir(reg.ReadString(ReportDirValue));
         const QString tempBase = ConfigDir(reg.ReadString(TempDirValue));
-
-        // An empty directory value gives empty derived paths rather than paths at the root.
-        p.SettingsFile = JoinConfigPath(p.CatalogDir, SettingsFileName);
-        p.OrdersDir = JoinConfigPath(p.ServerDir, QStringLiteral("Orders"));
-        p.SelectionDir = JoinConfigPath(p.ServerDir, QStringLiteral("Selection"));
-        p.RecycledDir = JoinConfigPath(p.ServerDir, QStringLiteral("Recycled"));
-        p.ArchiveDir = JoinConfigPath(p.ServerDir, QStringLiteral("Archive"));
-        p.RegistryDir = JoinConfigPath(p.ServerDir, QStringLiteral("Registry"));
-        p.ExportDir = JoinConfigPath(p.ServerDir, QStringLiteral("Export"));
 
         if (!tempBase.isEmpty()) {
             p.TempDir = NewTempDir(tempBase);

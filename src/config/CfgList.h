@@ -72,6 +72,9 @@ TConfigList ListConfigurations();
 // was chosen). Creates this run's temporary directory under "VXFTempDir", or under
 // programDir when that value is empty. Failures are shown in error boxes; false then.
 bool OpenConfiguration(const QString& name, const QString& programDir);
+// Every directory of a run derived from the three directories of a configuration (no
+// temporary directory).
+TRunPaths DeriveRunPaths(const QString& catalogDir, const QString& serverDir, const QString& reportDir);
 
 // The chooser window: gets the list and gives the chosen name (empty when none is selected)
 // or nothing for Cancel. Without a chooser the preselected configuration is taken.
