@@ -23,9 +23,11 @@ constexpr qint64 LineBytes = 12 * 16;
 constexpr qint64 ItemBytes = 4 + 2 * 16;
 constexpr qint64 MaterialBytes = 4 + 6 * 16;
 
+} // namespace
+
 // A record count that the rest of the data cannot hold comes from a damaged file; reading on
 // would only build empty records without end.
-int32_t ReadCount(TSpecStream& s, qint64 recordBytes)
+int32_t ReadRecordCount(TSpecStream& s, qint64 recordBytes)
 {
     const int32_t n = s.ReadInt();
     if (n < 0 || qint64(n) * recordBytes > s.Remaining())
@@ -33,8 +35,6 @@ int32_t ReadCount(TSpecStream& s, qint64 recordBytes)
             QStringLiteral("Данные повреждены: число записей [%1] не соответствует объему данных!").arg(n));
     return n;
 }
-
-} // namespace
 
 int VersionKey(const QString& version)
 {
@@ -193,7 +193,7 @@ void ReadFurnComp(TSpecStream& s, TvxfFurnComp& c, const TFileVersion& v)
     c.Props = TextListFromString(s.ReadString());
     c.ExtraComplects = TextListFromString(s.ReadString());
     c.ClearItems();
-    const int32_t n = ReadCount(s, ItemBytes);
+    const int32_t n = ReadRecordCount(s, ItemBytes);
     for (int32_t i = 0; i < n; ++i) {
         auto item = std::make_unique<TvxfFurnItem>();
         item->Owner = &c;
@@ -224,14 +224,14 @@ void ReadFlugel(TSpecStream& s, TvxfFlugel& f, const TFileVersion& v)
     f.Lines.clear();
     f.Points.clear();
     f.MatList.clear();
-    const int32_t points = ReadCount(s, PointBytes);
+    const int32_t points = ReadRecordCount(s, PointBytes);
     for (int32_t i = 0; i < points; ++i) {
         auto p = std::make_unique<TvxfPoint>();
         p->Owner = &f;
         ReadPoint(s, *p);
         f.Points.push_back(std::move(p));
     }
-    const int32_t lines = ReadCount(s, LineBytes);
+    const int32_t lines = ReadRecordCount(s, LineBytes);
     // Side i runs from corner i to the next one; without a corner for each side the outline
     // has no meaning.
     if (lines != points)
@@ -257,7 +257,7 @@ void ReadFlugel(TSpecStream& s, TvxfFlugel& f, const TFileVersion& v)
     } else {
         f.FurnComp.reset();
     }
-    const int32_t materials = ReadCount(s, MaterialBytes);
+    const int32_t materials = ReadRecordCount(s, MaterialBytes);
     for (int32_t i = 0; i < materials; ++i) {
         auto m = std::make_unique<TvxfMatListItem>();
         m->Read(s, v.Text());

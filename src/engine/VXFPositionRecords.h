@@ -39,6 +39,12 @@ private:
     int FKey;
 };
 
+// A count of records that follow in the stream. Raises when it is negative or when the rest of
+// the stream cannot hold that many records of at least recordBytes each.
+int32_t ReadRecordCount(TSpecStream& s, qint64 recordBytes);
+// The fewest bytes a position record of any version takes.
+constexpr qint64 PositionRecordMinBytes = 328;
+
 void WritePoint(TSpecStream& s, const TvxfPoint& point);
 void ReadPoint(TSpecStream& s, TvxfPoint& point);
 void WriteLine(TSpecStream& s, const TvxfLine& line);

@@ -1,0 +1,14 @@
+// libFuzzer target: the order file loader (see FuzzTargets.h).
+#include "FuzzTargets.h"
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString fault = vxfuzz::FuzzOrder(data, size);
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "%s\n", fault.toUtf8().constData());
+        std::abort();
+    }
+    return 0;
+}
