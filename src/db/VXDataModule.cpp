@@ -62,6 +62,11 @@ TDM::TDM()
     T_FrnSchl.SetIndexFieldNames(QStringLiteral("CatalogID"));
     T_FrnDop.SetIndexFieldNames(QStringLiteral("CatalogID"));
     T_FrnAbd.SetIndexFieldNames(QStringLiteral("CatalogID"));
+
+    // The catalog is read far more than written: its tables answer from memory. The registry
+    // stays with the database, which other users change meanwhile.
+    for (TTable* table : CatalogTables())
+        table->SetCached(true);
 }
 
 TDM::~TDM()

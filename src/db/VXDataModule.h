@@ -6,7 +6,7 @@
 namespace vx {
 
 // The data module: one connection per alias and one table object per catalog table, alive
-// for the whole run. The table objects are shared cursors: a look-up moves the current row,
+// for the whole run. The catalog tables are cached (rows in memory, see TTable::SetCached). The table objects are shared cursors: a look-up moves the current row,
 // and whoever sets a filter removes it again on every exit path.
 class TDM {
 public:

@@ -1,6 +1,7 @@
 #include "db/VXFilter.h"
 #include "db/VXTableSql.h"
 #include "foundation/VXError.h"
+#include <charconv>
 
 namespace vx {
 
@@ -276,6 +277,31 @@ struct TConstant {
 
 QVariant NumberVariant(const QString& literal, bool* ok)
 {
+    // The parser admits [-]digits[.digits] only: read without the locale and its allocations.
+    char buf[64];
+    const qsizetype n = literal.size();
+    bool plain = n > 0 && n < qsizetype(sizeof buf);
+    for (qsizetype i = 0; plain && i < n; ++i) {
+        const char16_t c = literal[i].unicode();
+        plain = c < 128;
+        buf[i] = char(c);
+    }
+    if (plain) {
+        if (!literal.contains(QLatin1Char('.'))) {
+            long long v = 0;
+            auto r = std::from_chars(buf, buf + n, v);
+            if (r.ec == std::errc() && r.ptr == buf + n) {
+                *ok = true;
+                return QVariant(qint64(v));
+            }
+        }
+        double d = 0;
+        auto r = std::from_chars(buf, buf + n, d);
+        if (r.ec == std::errc() && r.ptr == buf + n) {
+            *ok = true;
+            return QVariant(d);
+        }
+    }
     if (!literal.contains(QLatin1Char('.'))) {
         qint64 n = literal.toLongLong(ok);
         if (*ok)
@@ -313,6 +339,32 @@ public:
 
     bool NullSafe = false;
     QVariantList Params;
+
+    // The tree as terms for the evaluation in memory; the same checks in the same order.
+    int Bind(const TFilterNode& node, TBoundFilter& out)
+    {
+        TBoundTerm term;
+        switch (node.Kind) {
+        case TFilterNode::TKind::And:
+        case TFilterNode::TKind::Or: {
+            const int left = Bind(*node.Left, out);
+            const int right = Bind(*node.Right, out);
+            term.Kind = node.Kind == TFilterNode::TKind::And ? TBoundTerm::TKind::And : TBoundTerm::TKind::Or;
+            term.A = left;
+            term.B = right;
+            break;
+        }
+        case TFilterNode::TKind::Not:
+            term.Kind = TBoundTerm::TKind::Not;
+            term.A = Bind(*node.Left, out);
+            break;
+        case TFilterNode::TKind::Compare:
+            BindCompare(node.A, node.Op, node.B, term);
+            break;
+        }
+        out.Terms.push_back(std::move(term));
+        return int(out.Terms.size()) - 1;
+    }
 
 private:
     [[noreturn]] void Fail(const QString& reason) const { throw EValtrixError(FilterError(Filter, reason)); }
@@ -412,6 +464,55 @@ private:
         return Holds(op, cmp) ? QStringLiteral("(1=1)") : QStringLiteral("(1=0)");
     }
 
+    static TFilterOp OpOf(const QString& op)
+    {
+        if (op == QLatin1String("="))
+            return TFilterOp::Eq;
+        if (op == QLatin1String("<>"))
+            return TFilterOp::Ne;
+        if (op == QLatin1String("<"))
+            return TFilterOp::Lt;
+        if (op == QLatin1String("<="))
+            return TFilterOp::Le;
+        if (op == QLatin1String(">"))
+            return TFilterOp::Gt;
+        return TFilterOp::Ge;
+    }
+
+    int Position(const TFieldDef& f) const { return Def.FieldIndex(f.Name); }
+
+    void BindCompare(const TFilterOperand& a, const QString& op, const TFilterOperand& b, TBoundTerm& t)
+    {
+        using K = TFilterOperand::TKind;
+        if (a.Kind == K::Field && b.Kind == K::Field) {
+            const TFieldDef& fa = Field(a.Text);
+            const TFieldDef& fb = Field(b.Text);
+            t.Kind = TBoundTerm::TKind::FieldField;
+            t.A = Position(fa);
+            t.B = Position(fb);
+            t.Op = OpOf(op);
+            return;
+        }
+        if (a.Kind == K::Field || b.Kind == K::Field) {
+            const bool left = a.Kind == K::Field;
+            const TFieldDef& f = Field(left ? a.Text : b.Text);
+            t.Kind = TBoundTerm::TKind::FieldValue;
+            t.A = Position(f);
+            t.Op = OpOf(left ? op : Flip(op));
+            t.Value = Convert(f, left ? b : a).Stored;
+            return;
+        }
+        int cmp;
+        bool ok1 = false, ok2 = false;
+        double x = a.Text.toDouble(&ok1), y = b.Text.toDouble(&ok2);
+        if (a.Kind == K::Number && b.Kind == K::Number && ok1 && ok2)
+            cmp = Sign(x - y);
+        else
+            cmp = a.Text.compare(b.Text);
+        t.Kind = TBoundTerm::TKind::Constant;
+        t.Result = Holds(op, cmp);
+    }
+
     QString FieldWithConstant(const TFieldDef& f, const QString& op, const TFilterOperand& c)
     {
         TConstant k = Convert(f, c);
@@ -472,6 +573,28 @@ TCompiledFilter CompileFilter(const QString& filter, const TTableDef& def, const
     result.Sql = compiler.Node(*tree);
     result.Params = compiler.Params;
     return result;
+}
+
+TBoundFilter BindFilter(const QString& filter, const TTableDef& def, const TSqlDialect& dialect)
+{
+    TBoundFilter result;
+    auto tree = ParseFilter(filter);
+    if (!tree)
+        return result;
+    TFilterCompiler compiler(filter, def, dialect);
+    result.Root = compiler.Bind(*tree, result);
+    return result;
+}
+
+QVariant BindFieldValue(const TFieldDef& field, const QVariant& value, const TSqlDialect& dialect)
+{
+    bool ok = true;
+    QVariant v = NormalizeValue(field.Type, 0, value, &ok);
+    if (!ok)
+        throw EValtrixError(QStringLiteral("Значение '%1' не подходит для поля [%2]!").arg(value.toString(), field.Name));
+    if (IsTextLike(field.Type))
+        return v.isNull() ? NonNullText(QString()) : dialect.ToStorage(field.Type, v);
+    return v.isNull() ? QVariant(qint64(0)) : dialect.ToStorage(field.Type, v);
 }
 
 QString CompileFieldCondition(const TFieldDef& field, const QString& op, const QVariant& value,

@@ -21,6 +21,10 @@ QString TTableDef::SqlName() const
 
 int TTableDef::FieldIndex(const QString& name) const
 {
+    // Callers mostly spell the name as declared: that is found without folding case.
+    for (int i = 0; i < Fields.size(); ++i)
+        if (Fields[i].Name == name)
+            return i;
     for (int i = 0; i < Fields.size(); ++i)
         if (Fields[i].Name.compare(name, Qt::CaseInsensitive) == 0)
             return i;

@@ -1,5 +1,6 @@
 #include "db/VXTableEngine.h"
 #include "db/VXFilter.h"
+#include "db/VXTableCache.h"
 #include "db/VXTableSql.h"
 #include "foundation/VXError.h"
 #include "foundation/VXUserInteraction.h"
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <map>
 #include <unordered_map>
 
@@ -44,9 +47,69 @@ void Exec(QSqlQuery& q, const QString& what)
 // few rows per filter, thousands of times per order.
 constexpr int PrefetchRows = 64;
 constexpr int MaxCachedStatements = 128;
-constexpr int MaxCompiledFilters = 512;
+constexpr int MaxCompiledFilters = 2048;
+
+int ExternalIntervalMs = 250;
+
+quint64 NextLayout()
+{
+    static quint64 counter = 0;
+    return ++counter;
+}
+
+// A clock for the check of other connections' commits: a few milliseconds of resolution are
+// plenty for an interval of hundreds, and the coarse clock costs a fraction of the precise one.
+qint64 CheckClockMs()
+{
+#ifdef CLOCK_MONOTONIC_COARSE
+    timespec ts;
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &ts) == 0)
+        return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+#endif
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+bool IsBlank(const QString& s)
+{
+    for (QChar c : s)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+// Data fields alike: a cache read for one definition serves another.
+bool SameDataFields(const TTableDef& a, const TTableDef& b)
+{
+    QList<TFieldDef> x = a.DataFields(), y = b.DataFields();
+    if (x.size() != y.size())
+        return false;
+    for (int i = 0; i < x.size(); ++i)
+        if (x[i].Name != y[i].Name || x[i].Type != y[i].Type || x[i].Size != y[i].Size)
+            return false;
+    return true;
+}
 
 } // namespace
+
+// The rows of one table of a database held in memory for its cached table objects: read
+// again when the table's change counter has moved since.
+class TTableCache {
+public:
+    TDatabase::TImpl* Db = nullptr;
+    TTableDef Def;
+    std::shared_ptr<quint64> Generation;
+
+    const std::shared_ptr<TCacheData>& Current();
+    // The snapshot is the current reading of the table.
+    bool Fresh(const TCacheData* snap) const { return snap && Data.get() == snap && Seen == *Generation; }
+    // A row written through a table object: when that write is the only change since the rows
+    // were read, the row is read alone and put into them, instead of the whole table again.
+    void Patch(qint64 rowId);
+
+private:
+    quint64 Seen = 0;
+    std::shared_ptr<TCacheData> Data;
+};
 
 // =============================================================================================
 // TDatabase
@@ -64,6 +127,12 @@ struct TDatabase::TImpl {
     std::map<QString, std::shared_ptr<quint64>> Generations;
     std::vector<TDataSet*> OpenSets;
     QSet<QString> Attached;                  // lower-case aliases attached to this connection
+    QString CanonicalFile;                   // of the open database file
+    std::map<QString, std::shared_ptr<TTableCache>> Caches;   // lower-case SQL name
+    std::unique_ptr<QSqlQuery> DataVersionQuery;
+    qint64 DataVersion = -1;
+    bool Polled = false;
+    qint64 LastPoll = 0;                     // CheckClockMs
 
     QSqlDatabase Db() const { return QSqlDatabase::database(ConnectionName, false); }
 
@@ -75,11 +144,82 @@ struct TDatabase::TImpl {
             g = std::make_shared<quint64>(1);
         return g;
     }
-    void Touch(const QString& tableName) { ++*Generation(tableName); }
+    // A change of a table: its objects read it again. Other connections to the same file in
+    // this process see it once it is committed.
+    void Touch(const QString& tableName)
+    {
+        ++*Generation(tableName);
+        if (!InTransaction)
+            ForOthers([&tableName](TImpl& other) { ++*other.Generation(tableName); });
+    }
     void TouchAll()
+    {
+        TouchAllLocal();
+        if (!InTransaction)
+            ForOthers([](TImpl& other) { other.TouchAllLocal(); });
+    }
+    void TouchAllLocal()
     {
         for (auto& [name, g] : Generations)
             ++*g;
+    }
+    template <typename F>
+    void ForOthers(F f)
+    {
+        if (CanonicalFile.isEmpty())
+            return;
+        for (TDatabase* db : AllDatabases()) {
+            TImpl& other = db->Impl();
+            if (&other != this && other.IsConnected && other.CanonicalFile == CanonicalFile)
+                f(other);
+        }
+    }
+
+    // Commits of other connections: asked of the database at most once per interval, since
+    // the question costs a statement and the cached tables are consulted thousands of times
+    // per order.
+    void PollExternal(bool force)
+    {
+        if (!IsConnected)
+            return;
+        const qint64 now = CheckClockMs();
+        if (!force && Polled && now - LastPoll < ExternalIntervalMs)
+            return;
+        LastPoll = now;
+        Polled = true;
+        if (!DataVersionQuery) {
+            const QString sql = Dialect->DataVersionSql();
+            if (sql.isEmpty())
+                return;
+            DataVersionQuery = std::make_unique<QSqlQuery>(Db());
+            DataVersionQuery->setForwardOnly(true);
+            if (!DataVersionQuery->prepare(sql)) {
+                DataVersionQuery.reset();
+                return;
+            }
+        }
+        if (!DataVersionQuery->exec() || !DataVersionQuery->next()) {
+            DataVersionQuery->finish();
+            return;
+        }
+        const qint64 version = DataVersionQuery->value(0).toLongLong();
+        DataVersionQuery->finish();
+        if (DataVersion >= 0 && version != DataVersion)
+            TouchAllLocal();
+        DataVersion = version;
+    }
+
+    std::shared_ptr<TTableCache> Cache(const QString& tableName, const TTableDef& def)
+    {
+        QString key = Lower(TableSqlName(tableName));
+        auto& cache = Caches[key];
+        if (!cache || !SameDataFields(cache->Def, def)) {
+            cache = std::make_shared<TTableCache>();
+            cache->Db = this;
+            cache->Def = def;
+            cache->Generation = Generation(tableName);
+        }
+        return cache;
     }
 
     void EnsureConnected()
@@ -110,6 +250,27 @@ struct TDatabase::TImpl {
         OpenSets.erase(std::remove(OpenSets.begin(), OpenSets.end(), ds), OpenSets.end());
     }
 };
+
+const std::shared_ptr<TCacheData>& TTableCache::Current()
+{
+    if (!Data || Seen != *Generation) {
+        const quint64 generation = *Generation;
+        Data = TCacheData::Load(Db->Db(), Def, *Db->Dialect);
+        Seen = generation;
+    }
+    return Data;
+}
+
+void TTableCache::Patch(qint64 rowId)
+{
+    if (!Data || Seen + 1 != *Generation)
+        return;
+    std::vector<QVariant> raw;
+    if (!TCacheData::ReadRow(Db->Db(), Def, *Db->Dialect, rowId, raw))
+        return;   // read whole at the next use
+    Data->PutRow(rowId, raw, *Db->Dialect);
+    Seen = *Generation;
+}
 
 TDatabase::TDatabase(const QString& aliasName) : D(std::make_unique<TImpl>())
 {
@@ -192,7 +353,12 @@ void TDatabase::Open()
     D->InTransaction = false;
     D->Attached.clear();
     D->FileDefs.clear();
-    D->TouchAll();
+    D->Caches.clear();
+    D->CanonicalFile = QFileInfo(FileName()).canonicalFilePath();
+    D->DataVersion = -1;
+    D->Polled = false;
+    D->TouchAllLocal();
+    D->PollExternal(true);
 }
 
 void TDatabase::Close()
@@ -207,6 +373,8 @@ void TDatabase::Close()
         }
         D->Unregister(ds);
     }
+    D->DataVersionQuery.reset();
+    D->Caches.clear();
     {
         QSqlDatabase db = D->Db();
         if (D->InTransaction)
@@ -218,7 +386,8 @@ void TDatabase::Close()
     D->InTransaction = false;
     D->Attached.clear();
     D->FileDefs.clear();
-    D->TouchAll();
+    D->CanonicalFile.clear();
+    D->TouchAllLocal();
 }
 
 bool TDatabase::Connected() const
@@ -238,6 +407,7 @@ void TDatabase::RegisterTable(const TTableDef& def)
     QString key = Lower(def.SqlName());
     D->Defs[key] = def;
     D->FileDefs.erase(key);
+    D->Caches.erase(key);
 }
 
 void TDatabase::RegisterTables(const QList<TTableDef>& defs)
@@ -357,6 +527,8 @@ void TDatabase::Commit()
     if (!db.commit())
         Fail(QStringLiteral("Ошибка завершения транзакции!\r\n(%1)").arg(SqlErrorText(db.lastError())));
     D->InTransaction = false;
+    // What the transaction wrote is now seen by the other connections to the file.
+    D->ForOthers([](TImpl& other) { other.TouchAllLocal(); });
 }
 
 void TDatabase::Rollback()
@@ -366,7 +538,7 @@ void TDatabase::Rollback()
     QSqlDatabase db = D->Db();
     db.rollback();
     D->InTransaction = false;
-    D->TouchAll();
+    D->TouchAllLocal();
 }
 
 bool TDatabase::InTransaction() const
@@ -384,6 +556,21 @@ void TDatabase::ExecSQL(const QString& sql, const QVariantList& params)
         q.bindValue(i, params[i]);
     Exec(q, QStringLiteral("Ошибка выполнения SQL-запроса!"));
     D->TouchAll();
+}
+
+void TDatabase::SetExternalCheckInterval(int milliseconds)
+{
+    ExternalIntervalMs = std::max(0, milliseconds);
+}
+
+int TDatabase::ExternalCheckInterval()
+{
+    return ExternalIntervalMs;
+}
+
+void TDatabase::CheckExternalChanges()
+{
+    D->PollExternal(true);
 }
 
 TDatabase* TDatabase::FindDatabase(const QString& alias)
@@ -436,6 +623,13 @@ QString FloatText(double d)
 
 QString TField::AsString() const
 {
+    if (FDataSet->DirectRead(FIndex)) {
+        if (FDataSet->Count() == 0 || FDataSet->FPos < 0)
+            return QString();
+        QString direct;
+        if (FDataSet->DoReadText(FDataSet->FPos, FIndex, direct))
+            return direct;
+    }
     const QVariant& v = FDataSet->CurrentValue(FIndex);
     if (v.isNull())
         return QString();
@@ -459,6 +653,14 @@ QString TField::AsString() const
 
 qint32 TField::AsInteger() const
 {
+    // Straight from the store of a cached table, without a variant.
+    if (FDataSet->DirectRead(FIndex)) {
+        if (FDataSet->Count() == 0 || FDataSet->FPos < 0)
+            return 0;
+        qint32 direct = 0;
+        if (FDataSet->DoReadInt(FDataSet->FPos, FIndex, direct))
+            return direct;
+    }
     const QVariant& v = FDataSet->CurrentValue(FIndex);
     if (v.isNull())
         return 0;
@@ -669,14 +871,20 @@ void TDataSet::Open()
 void TDataSet::IndexFields()
 {
     // Field objects stay the same across a close and open with the same fields.
+    if (int(FFields.size()) > FFieldBuild || FLayout == 0)
+        FLayout = NextLayout();
     while (int(FFields.size()) > FFieldBuild)
         FFields.pop_back();
     FFieldIndex.clear();
+    FFieldExact.clear();
     for (int i = 0; i < int(FFields.size()); ++i) {
         QString key = Lower(FFields[i]->FieldName());
         if (!FFieldIndex.contains(key))
             FFieldIndex.insert(key, i);
     }
+    // The names as written: callers mostly spell them so, and find them without folding.
+    for (auto it = FFieldIndex.constBegin(); it != FFieldIndex.constEnd(); ++it)
+        FFieldExact.insert(FFields[*it]->FieldName(), *it);
 }
 
 void TDataSet::Close()
@@ -700,6 +908,8 @@ TField* TDataSet::Fields(int index) const
 
 TField* TDataSet::FindField(const QString& name) const
 {
+    if (auto exact = FFieldExact.constFind(name); exact != FFieldExact.constEnd())
+        return FFields[*exact].get();
     auto it = FFieldIndex.constFind(Lower(name));
     return it == FFieldIndex.constEnd() ? nullptr : FFields[*it].get();
 }
@@ -732,13 +942,16 @@ TField* TDataSet::AddField(const QString& name, TFieldType type, int size, TFiel
         FFields.resize(i);
     }
     FFields.push_back(std::make_unique<TField>(this, i, name, type, size, kind, caption));
+    FLayout = NextLayout();
     return FFields.back().get();
 }
 
 void TDataSet::ClearFields()
 {
     FFields.clear();
+    FLayout = NextLayout();
     FFieldIndex.clear();
+    FFieldExact.clear();
     FFieldBuild = 0;
 }
 
@@ -920,10 +1133,25 @@ bool TDataSet::BookmarkValid(const TBookmark& bookmark)
 
 bool TDataSet::Locate(const QString& field, const QVariant& value, TLocateOptions options)
 {
-    QStringList fields = field.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (fields.size() > 1 && value.metaType().id() == QMetaType::QVariantList)
-        return Locate(fields, value.toList(), options);
-    return Locate(QStringList{field.trimmed()}, QVariantList{value}, options);
+    if (field.contains(QLatin1Char(';'))) {
+        QStringList fields = field.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (fields.size() > 1 && value.metaType().id() == QMetaType::QVariantList)
+            return Locate(fields, value.toList(), options);
+    }
+    // One field, the look-up of every catalog service call: without the list forms.
+    CheckBrowseMode();
+    TField* f = FindField(field);
+    if (!f)
+        f = FieldByName(field.trimmed());
+    if (Count() == 0)
+        return false;
+    int pos = DoLocateOne(f->Index(), value, options);
+    if (pos < 0)
+        return false;
+    SetPosition(pos);
+    FBof = FEof = false;
+    Notify(TDataEvent::RecordChanged);
+    return true;
 }
 
 bool TDataSet::Locate(const QStringList& fields, const QVariantList& values, TLocateOptions options)
@@ -966,6 +1194,17 @@ bool TDataSet::ValueMatches(TFieldType type, const QVariant& stored, const QVari
     return a == b;
 }
 
+int TDataSet::DoLocateOne(int field, const QVariant& value, TLocateOptions options)
+{
+    return DoLocate(std::vector<int>{field}, QVariantList{value}, options);
+}
+
+bool TDataSet::DirectRead(int field) const
+{
+    return FState == TDataSetState::Browse && !OnCalcFields && field >= 0 && field < int(FFields.size())
+        && DoReadsFields() && !(FBufferValid && FPartial && FFieldStamp[size_t(field)] == FStamp);
+}
+
 int TDataSet::DoLocate(const std::vector<int>& fields, const QVariantList& values, TLocateOptions options)
 {
     int n = Count();
@@ -1003,6 +1242,7 @@ void TDataSet::Insert()
     FBuffer.assign(FFields.size(), QVariant());
     FModified.assign(FFields.size(), false);
     FBufferValid = true;
+    FPartial = false;
     FEditKey = 0;
     FState = TDataSetState::Insert;
     Notify(TDataEvent::StateChanged);
@@ -1131,8 +1371,22 @@ const QVariant& TDataSet::CurrentValue(int field)
     if (FState == TDataSetState::Browse) {
         if (Count() == 0 || FPos < 0)
             return empty;
-        if (!FBufferValid)
-            LoadCurrent();
+        if (!FBufferValid) {
+            if (OnCalcFields || !DoReadsFields()) {
+                LoadCurrent();
+            } else {
+                // Only the fields asked for are read: look-ups touch two or three of seventy.
+                if (FFieldStamp.size() != FFields.size())
+                    FFieldStamp.assign(FFields.size(), 0);
+                ++FStamp;
+                FPartial = true;
+                FBufferValid = true;
+            }
+        }
+        if (FPartial && FFieldStamp[size_t(field)] != FStamp) {
+            FBuffer[size_t(field)] = DoReadField(FPos, field);
+            FFieldStamp[size_t(field)] = FStamp;
+        }
     }
     return FBuffer[field];
 }
@@ -1147,6 +1401,8 @@ void TDataSet::SetFieldValue(int field, const QVariant& value)
                 return;
             if (!FBufferValid)
                 LoadCurrent();
+            if (FPartial)
+                FFieldStamp[size_t(field)] = FStamp;
         }
         FBuffer[field] = value;
         if (!FInCalc)
@@ -1170,6 +1426,7 @@ void TDataSet::ReadRecord(int pos, std::vector<QVariant>& values)
 
 void TDataSet::LoadCurrent()
 {
+    FPartial = false;
     if (FPos < 0) {
         FBuffer.assign(FFields.size(), QVariant());
         FBufferValid = true;
@@ -1231,6 +1488,36 @@ struct TTable::TImpl {
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> Statements;
     QHash<QString, TCompiledFilter> Compiled;
 
+    // A cached table: the rows of the table's cache at one reading (Snap), the current order
+    // in it and the rows the filter shows, as row numbers of the snapshot.
+    bool Memory = false;
+    std::shared_ptr<TTableCache> Cache;
+    std::shared_ptr<TCacheData> Snap;
+    std::vector<int> DefColumn;              // definition position -> column, -1 calculated
+    std::vector<int> MemOrderColumns;
+    std::shared_ptr<TCacheOrder> MemOrder;   // of Snap
+    quint64 SnapRevision = 0;                // Snap->Revision the rows were made for
+    std::shared_ptr<const TMemFilter> MemFilter;
+    QHash<QString, std::shared_ptr<const TMemFilter>> MemFilters;   // by filter text
+    std::shared_ptr<const std::vector<int>> MemRows;
+    bool MemRowsValid = false;
+    QHash<int, int> MemPosOf;                // row -> position, for long filtered views
+    bool MemPosOfValid = false;
+    bool OrderKnown = false;
+    QString KnownIndexName, KnownIndexFields;
+    struct TMemLookup {
+        int Field = -1;                      // the data set field
+        int KeyColumn = -1;
+        std::shared_ptr<TTableCache> Source; // none: the lookup table is missing
+        int SourceKey = -1;
+        int Result = -1;
+        TFieldType Type = TFieldType::String;
+        int Size = 0;
+        bool BySql = false;                  // keys of unlike kinds: the database compares them
+        QString Expr;
+    };
+    std::vector<TMemLookup> MemLookups;
+
     QSqlQuery& Statement(const QString& sql)
     {
         auto it = Statements.find(sql);
@@ -1282,15 +1569,7 @@ struct TTable::TImpl {
     // Latin letters only, and customer and article names are Cyrillic.
     static int CompareKey(TFieldType type, const QVariant& a, const QVariant& b)
     {
-        if (type == TFieldType::String || type == TFieldType::Date || type == TFieldType::DateTime) {
-            QString x = a.isNull() ? QString() : a.toString();
-            QString y = b.isNull() ? QString() : b.toString();
-            return x.compare(y, Qt::CaseInsensitive);
-        }
-        if (a.isNull() || b.isNull())
-            return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
-        double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (x > y ? 1 : 0);
+        return CompareOrderKey(type, a, b);
     }
 
     struct TSortRow {
@@ -1510,6 +1789,10 @@ QString OrderSql(const TTableDef& def, const TOrder& order, const TSqlDialect& d
 
 void TTable::ApplyOrderAndFilter(const QString& indexName, const QString& indexFields, const QString& filter, bool filtered)
 {
+    if (D->Memory) {
+        MemApply(indexName, indexFields, filter, filtered);
+        return;
+    }
     // Everything is checked before anything changes, so a bad name or filter keeps the old view.
     TOrder order = ResolveOrder(D->Def, FTableName, indexName, indexFields);
     TCompiledFilter compiled;
@@ -1546,6 +1829,13 @@ void TTable::ApplyOrderAndFilter(const QString& indexName, const QString& indexF
     D->RowsValid = false;
     D->PosOfValid = false;
     D->RowCache.clear();
+}
+
+void TTable::SetCached(bool value)
+{
+    if (Active() && value != FCached)
+        Fail(QStringLiteral("Нельзя сменить режим открытой таблицы [%1]!").arg(FTableName));
+    FCached = value;
 }
 
 void TTable::SetIndexName(const QString& name)
@@ -1694,6 +1984,61 @@ void TTable::DoOpen()
     d.Invalidate();
     d.Compiled.clear();
     d.Statements.clear();
+    d.Memory = FCached;
+    d.OrderKnown = false;
+    d.Snap.reset();
+    d.MemRows.reset();
+    d.MemRowsValid = false;
+    d.MemOrder.reset();
+    d.MemFilter.reset();
+    d.MemFilters.clear();
+    d.MemLookups.clear();
+    d.Cache.reset();
+    if (d.Memory) {
+        d.DefColumn.clear();
+        int column = 0;
+        for (const TFieldDef& f : d.Def.Fields)
+            d.DefColumn.push_back(f.Kind == TFieldKind::Data ? column++ : -1);
+        d.Cache = d.Db->Cache(FTableName, d.Def);
+        const int dataColumns = column;
+        for (int i = 0; i < d.Def.Lookups.size(); ++i) {
+            const TLookupDef& l = d.Def.Lookups[i];
+            TImpl::TMemLookup m;
+            m.Field = d.ColumnField[size_t(dataColumns + i)];
+            m.Type = d.ColumnType[size_t(dataColumns + i)];
+            m.Size = d.ColumnSize[size_t(dataColumns + i)];
+            m.Expr = d.ColumnExpr[size_t(dataColumns + i)];
+            const int key = d.Def.FieldIndex(l.KeyField);
+            const TTableDef* source = FDatabase->TableExists(l.LookupTable) ? FDatabase->FindTableDef(l.LookupTable) : nullptr;
+            if (source && key >= 0 && d.DefColumn[size_t(key)] >= 0) {
+                m.KeyColumn = d.DefColumn[size_t(key)];
+                int sourceColumn = 0;
+                const TFieldDef* sourceKey = nullptr;
+                for (const TFieldDef& f : source->Fields) {
+                    if (f.Kind != TFieldKind::Data)
+                        continue;
+                    if (m.SourceKey < 0 && f.Name.compare(l.LookupKeyField, Qt::CaseInsensitive) == 0) {
+                        m.SourceKey = sourceColumn;
+                        sourceKey = &f;
+                    }
+                    if (m.Result < 0 && f.Name.compare(l.ResultField, Qt::CaseInsensitive) == 0)
+                        m.Result = sourceColumn;
+                    ++sourceColumn;
+                }
+                if (m.SourceKey >= 0 && m.Result >= 0) {
+                    m.Source = d.Db->Cache(l.LookupTable, *source);
+                    // A text field and a numeric one compare after conversions of the database.
+                    const bool keyText = d.Def.Fields[key].Type == TFieldType::String;
+                    m.BySql = keyText != (sourceKey->Type == TFieldType::String);
+                } else {
+                    m.BySql = true;
+                }
+            } else if (source) {
+                m.BySql = true;
+            }
+            d.MemLookups.push_back(std::move(m));
+        }
+    }
     ApplyOrderAndFilter(FIndexName, FIndexFieldNames, FFilter, FFiltered);
     // A statement that reads one record proves that the fields exist in the table.
     d.Statement(QStringLiteral("SELECT %1 FROM %2 AS \"t\" WHERE %3 = ?").arg(d.SelectList, d.Table, d.RowId));
@@ -1702,6 +2047,15 @@ void TTable::DoOpen()
 
 void TTable::DoClose()
 {
+    D->Snap.reset();
+    D->MemRows.reset();
+    D->MemRowsValid = false;
+    D->MemOrder.reset();
+    D->MemFilter.reset();
+    D->MemFilters.clear();
+    D->MemLookups.clear();
+    D->Cache.reset();
+    D->OrderKnown = false;
     if (D->Db)
         D->Db->Unregister(this);
     D->Statements.clear();
@@ -1713,6 +2067,10 @@ void TTable::DoClose()
 int TTable::DoRowCount()
 {
     TImpl& d = *D;
+    if (d.Memory) {
+        MemSync();
+        return int(d.MemRows->size());
+    }
     if (*d.Generation != d.SeenGeneration) {
         // The table changed through another object or statement: read again, keep the record.
         qint64 key = 0;
@@ -1750,6 +2108,18 @@ int TTable::DoRowCount()
 void TTable::DoReadRow(int pos, std::vector<QVariant>& values)
 {
     TImpl& d = *D;
+    if (d.Memory) {
+        MemSync();
+        if (pos < 0 || pos >= int(d.MemRows->size()))
+            return;
+        const int row = (*d.MemRows)[size_t(pos)];
+        const TCacheData& snap = *d.Snap;
+        for (size_t c = 0; c < snap.Columns.size(); ++c)
+            values[size_t(d.ColumnField[c])] = snap.Columns[c].Value(row);
+        for (size_t l = 0; l < d.MemLookups.size(); ++l)
+            values[size_t(d.MemLookups[l].Field)] = MemLookupValue(l, row);
+        return;
+    }
     DoRowCount();
     if (pos < 0 || pos >= int(d.Rows->size()))
         return;
@@ -1769,8 +2139,63 @@ void TTable::DoReadRow(int pos, std::vector<QVariant>& values)
     q.finish();
 }
 
+bool TTable::DoReadsFields() const
+{
+    return D->Memory;
+}
+
+int TTable::DoLocateOne(int field, const QVariant& value, TLocateOptions options)
+{
+    if (D->Memory)
+        return MemLocate(&field, &value, 1, options);
+    return TDataSet::DoLocateOne(field, value, options);
+}
+
+bool TTable::DoReadInt(int pos, int field, qint32& value)
+{
+    TImpl& d = *D;
+    if (!d.Memory || field >= int(d.Def.Fields.size()) || d.DefColumn[size_t(field)] < 0)
+        return false;
+    MemSync();
+    if (pos < 0 || pos >= int(d.MemRows->size()))
+        return false;
+    return d.Snap->Columns[size_t(d.DefColumn[size_t(field)])].ReadInt((*d.MemRows)[size_t(pos)], value);
+}
+
+bool TTable::DoReadText(int pos, int field, QString& value)
+{
+    TImpl& d = *D;
+    if (!d.Memory || field >= int(d.Def.Fields.size()) || d.DefColumn[size_t(field)] < 0)
+        return false;
+    MemSync();
+    if (pos < 0 || pos >= int(d.MemRows->size()))
+        return false;
+    return d.Snap->Columns[size_t(d.DefColumn[size_t(field)])].ReadText((*d.MemRows)[size_t(pos)], value);
+}
+
+QVariant TTable::DoReadField(int pos, int field)
+{
+    TImpl& d = *D;
+    MemSync();
+    if (pos < 0 || pos >= int(d.MemRows->size()))
+        return QVariant();
+    const int row = (*d.MemRows)[size_t(pos)];
+    const int defFields = int(d.Def.Fields.size());
+    if (field < defFields) {
+        const int column = d.DefColumn[size_t(field)];
+        return column < 0 ? QVariant() : d.Snap->Columns[size_t(column)].Value(row);
+    }
+    return MemLookupValue(size_t(field - defFields), row);
+}
+
 qint64 TTable::DoRowKey(int pos)
 {
+    if (D->Memory) {
+        MemSync();
+        if (pos < 0 || pos >= int(D->MemRows->size()))
+            return 0;
+        return D->Snap->RowIds[size_t((*D->MemRows)[size_t(pos)])];
+    }
     DoRowCount();
     if (pos < 0 || pos >= int(D->Rows->size()))
         return 0;
@@ -1780,6 +2205,11 @@ qint64 TTable::DoRowKey(int pos)
 int TTable::DoFindRowKey(qint64 key)
 {
     TImpl& d = *D;
+    if (d.Memory) {
+        MemSync();
+        const int row = d.Snap->RowOf(key);
+        return row < 0 ? -1 : MemPositionOfRow(row);
+    }
     DoRowCount();
     const std::vector<qint64>& rows = *d.Rows;
     if (rows.size() <= 64) {
@@ -1799,6 +2229,8 @@ int TTable::DoFindRowKey(qint64 key)
 int TTable::DoLocate(const std::vector<int>& fields, const QVariantList& values, TLocateOptions options)
 {
     TImpl& d = *D;
+    if (d.Memory)
+        return MemLocate(fields.data(), values.constData(), fields.size(), options);
     DoRowCount();
     bool plain = !options.CaseInsensitive && !options.PartialKey;
     for (int f : fields)
@@ -1913,6 +2345,8 @@ qint64 TTable::DoPost(bool inserting, qint64 key, const std::vector<QVariant>& v
             fail(q);
         qint64 id = q.lastInsertId().toLongLong();
         d.Db->Touch(FTableName);
+        if (d.Memory)
+            d.Cache->Patch(id);
         return id;
     }
     QStringList sets;
@@ -1935,6 +2369,8 @@ qint64 TTable::DoPost(bool inserting, qint64 key, const std::vector<QVariant>& v
     if (!q.exec())
         fail(q);
     d.Db->Touch(FTableName);
+    if (d.Memory)
+        d.Cache->Patch(key);
     return key;
 }
 
@@ -1952,6 +2388,232 @@ void TTable::DoDelete(qint64 key)
 void TTable::DoRefresh()
 {
     D->Invalidate();
+    if (D->Memory) {
+        // Asked for by the user: what other programs committed is shown now.
+        D->Db->PollExternal(true);
+        D->MemRowsValid = false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Cached tables: the rows in memory.
+
+void TTable::MemApply(const QString& indexName, const QString& indexFields, const QString& filter, bool filtered)
+{
+    TImpl& d = *D;
+    // Everything is checked before anything changes, so a bad name or filter keeps the old view.
+    const bool sameOrder = d.OrderKnown && indexName == d.KnownIndexName && indexFields == d.KnownIndexFields;
+    TOrder order;
+    if (!sameOrder)
+        order = ResolveOrder(d.Def, FTableName, indexName, indexFields);
+    std::shared_ptr<const TMemFilter> memFilter;
+    if (filtered && !IsBlank(filter)) {
+        auto it = d.MemFilters.constFind(filter);
+        if (it != d.MemFilters.constEnd()) {
+            memFilter = *it;
+        } else {
+            const TBoundFilter bound = BindFilter(filter, d.Def, *d.Dialect);
+            if (bound.Root >= 0)
+                memFilter = std::make_shared<const TMemFilter>(PrepareFilter(bound, d.DefColumn));
+            if (d.MemFilters.size() >= MaxCompiledFilters)
+                d.MemFilters.clear();
+            d.MemFilters.insert(filter, memFilter);
+        }
+    }
+    if (!sameOrder) {
+        d.OrderFields = order.Fields;
+        d.OrderCaseInsensitive = order.CaseInsensitive;
+        d.CurrentIndex = order.Index;
+        d.MemOrderColumns.clear();
+        for (const QString& f : order.Fields)
+            d.MemOrderColumns.push_back(d.DefColumn[size_t(d.Def.FieldIndex(f))]);
+        d.KnownIndexName = indexName;
+        d.KnownIndexFields = indexFields;
+        d.OrderKnown = true;
+        d.MemOrder.reset();
+    }
+    d.MemFilter = std::move(memFilter);
+    d.MemRowsValid = false;
+    d.MemPosOfValid = false;
+    d.Db->PollExternal(false);
+}
+
+void TTable::MemSync()
+{
+    TImpl& d = *D;
+    if (d.MemRowsValid && d.Cache->Fresh(d.Snap.get()) && d.SnapRevision == d.Snap->Revision)
+        return;
+    const std::shared_ptr<TCacheData>& current = d.Cache->Current();
+    if (current != d.Snap || d.SnapRevision != current->Revision) {
+        // Read again: stay on the same record when it is still shown.
+        qint64 key = 0;
+        bool haveKey = false;
+        const int pos = CurrentPos();
+        if (d.Snap && d.MemRowsValid && pos >= 0 && pos < int(d.MemRows->size())) {
+            key = d.Snap->RowIds[size_t((*d.MemRows)[size_t(pos)])];
+            haveKey = true;
+        }
+        d.Snap = current;
+        d.MemOrder.reset();
+        MemBuildRows();
+        const int row = haveKey ? d.Snap->RowOf(key) : -1;
+        const int newPos = row >= 0 ? MemPositionOfRow(row) : -1;
+        SetPosition(newPos >= 0 ? newPos : pos);
+        return;
+    }
+    if (!d.MemRowsValid)
+        MemBuildRows();
+}
+
+void TTable::MemBuildRows()
+{
+    TImpl& d = *D;
+    if (!d.MemOrder || d.SnapRevision != d.Snap->Revision)
+        d.MemOrder = d.Snap->Order(d.MemOrderColumns, d.OrderCaseInsensitive);
+    d.SnapRevision = d.Snap->Revision;
+    if (!d.MemFilter)
+        d.MemRows = std::shared_ptr<const std::vector<int>>(d.MemOrder, &d.MemOrder->Rows);
+    else
+        d.MemRows = std::make_shared<const std::vector<int>>(d.Snap->Select(*d.MemOrder, *d.MemFilter));
+    d.MemRowsValid = true;
+    d.MemPosOfValid = false;
+}
+
+int TTable::MemPositionOfRow(int row)
+{
+    TImpl& d = *D;
+    if (!d.MemFilter)
+        return d.MemOrder->Position[size_t(row)];
+    const std::vector<int>& rows = *d.MemRows;
+    if (rows.size() <= 64) {
+        auto it = std::find(rows.begin(), rows.end(), row);
+        return it == rows.end() ? -1 : int(it - rows.begin());
+    }
+    if (!d.MemPosOfValid) {
+        d.MemPosOf.clear();
+        d.MemPosOf.reserve(qsizetype(rows.size()));
+        for (size_t i = 0; i < rows.size(); ++i)
+            d.MemPosOf.insert(rows[i], int(i));
+        d.MemPosOfValid = true;
+    }
+    return d.MemPosOf.value(row, -1);
+}
+
+QVariant TTable::MemLookupValue(size_t lookup, int row)
+{
+    TImpl& d = *D;
+    const TImpl::TMemLookup& l = d.MemLookups[lookup];
+    if (l.BySql) {
+        QSqlQuery& q = d.Statement(QStringLiteral("SELECT %1 FROM %2 AS \"t\" WHERE %3 = ?").arg(l.Expr, d.Table, d.RowId));
+        q.bindValue(0, d.Snap->RowIds[size_t(row)]);
+        Exec(q, QStringLiteral("Ошибка чтения таблицы [%1]!").arg(FTableName));
+        QVariant v;
+        if (q.next())
+            v = d.Dialect->FromStorage(l.Type, l.Size, q.value(0));
+        q.finish();
+        return v;
+    }
+    if (!l.Source)
+        return QVariant();
+    const TCell key = d.Snap->Columns[size_t(l.KeyColumn)].Cell(row);
+    if (key.Class == TCell::TClass::Null)
+        return QVariant();
+    const std::shared_ptr<TCacheData>& source = l.Source->Current();
+    const int found = source->LookupRow(l.SourceKey, key);
+    if (found < 0)
+        return QVariant();
+    const TCacheColumn& result = source->Columns[size_t(l.Result)];
+    QVariant v = result.Value(found);
+    // The lookup's own size may be shorter than the field it shows.
+    if (l.Type == TFieldType::String && l.Size > 0 && v.metaType().id() == QMetaType::QString && v.toString().size() > l.Size)
+        return d.Dialect->FromStorage(l.Type, l.Size, result.Raw(found));
+    if (result.Size != l.Size && l.Type != TFieldType::String)
+        return d.Dialect->FromStorage(l.Type, l.Size, result.Raw(found));
+    return v;
+}
+
+int TTable::MemLocate(const int* fields, const QVariant* values, size_t count, TLocateOptions options)
+{
+    TImpl& d = *D;
+    d.Db->PollExternal(false);
+    MemSync();
+    const int defFields = int(d.Def.Fields.size());
+    bool plain = !options.CaseInsensitive && !options.PartialKey;
+    for (size_t i = 0; i < count; ++i)
+        if (fields[i] >= defFields || d.DefColumn[size_t(fields[i])] < 0)
+            plain = false;
+    TCacheData& snap = *d.Snap;
+    if (plain) {
+        // Exact search: the rows of the first value's key in the current order, checked whole.
+        std::vector<std::pair<int, TCell>> keys;
+        keys.reserve(count);
+        for (size_t i = 0; i < count; ++i) {
+            const TFieldDef& fd = d.Def.Fields[fields[i]];
+            const QVariant& value = values[i];
+            const int type = value.metaType().id();
+            const int column = d.DefColumn[size_t(fields[i])];
+            // The usual searches, a code in a text field or a number in an integer one, need
+            // none of the conversions: the constant is the value itself.
+            if (fd.Type == TFieldType::String && type == QMetaType::QString) {
+                keys.emplace_back(column, TCell::OfText(value.toString()));
+                continue;
+            }
+            if ((fd.Type == TFieldType::Integer || fd.Type == TFieldType::AutoInc) && type == QMetaType::Int) {
+                keys.emplace_back(column, TCell::OfNumber(value.toInt()));
+                continue;
+            }
+            try {
+                keys.emplace_back(column, TCell::FromVariant(BindFieldValue(fd, value, *d.Dialect)));
+            } catch (const EValtrixError&) {
+                return -1;   // a value that cannot be in the field is not there
+            }
+        }
+        auto matches = [&](int row) {
+            for (const auto& [column, key] : keys)
+                if (!snap.Columns[size_t(column)].Equals(row, key))
+                    return false;
+            return true;
+        };
+        const std::vector<int>& keyed = snap.IndexRows(*d.MemOrder, keys[0].first, keys[0].second);
+        if (d.MemFilter && d.MemRows->size() < keyed.size()) {
+            const std::vector<int>& shown = *d.MemRows;
+            for (size_t pos = 0; pos < shown.size(); ++pos)
+                if (matches(shown[pos]))
+                    return int(pos);
+            return -1;
+        }
+        for (int row : keyed) {
+            if (!matches(row))
+                continue;
+            if (!d.MemFilter)
+                return d.MemOrder->Position[size_t(row)];
+            if (snap.Matches(*d.MemFilter, row))
+                return MemPositionOfRow(row);
+        }
+        return -1;
+    }
+    for (size_t i = 0; i < count; ++i)
+        if (fields[i] >= int(d.FieldColumn.size()) || d.FieldColumn[size_t(fields[i])] < 0)
+            return TDataSet::DoLocate(std::vector<int>(fields, fields + count), QVariantList(values, values + count), options);
+    // Case-insensitive or partial: the letters of every alphabet count, so the comparison is ours.
+    const std::vector<int>& shown = *d.MemRows;
+    for (size_t pos = 0; pos < shown.size(); ++pos) {
+        const int row = shown[pos];
+        bool all = true;
+        for (size_t i = 0; i < count && all; ++i) {
+            const int f = fields[i];
+            const int c = d.FieldColumn[size_t(f)];
+            QVariant v;
+            if (f < defFields)
+                v = snap.Columns[size_t(d.DefColumn[size_t(f)])].Value(row);
+            else
+                v = MemLookupValue(size_t(f - defFields), row);
+            all = ValueMatches(d.ColumnType[size_t(c)], v, values[i], options);
+        }
+        if (all)
+            return int(pos);
+    }
+    return -1;
 }
 
 // =============================================================================================

@@ -84,6 +84,15 @@ public:
     // aliases they name through it.
     static TDatabase* FindDatabase(const QString& alias);
 
+    // Commits of other connections to the same file (other programs, or other connections of
+    // this one) make the tables kept in memory read again. Writes through the objects of this
+    // process are seen at once; those of other programs when the file is next checked: when
+    // a cached table is opened, filtered, searched or refreshed, at most once per interval
+    // (250 ms unless set), and at every CheckExternalChanges.
+    static void SetExternalCheckInterval(int milliseconds);
+    static int ExternalCheckInterval();
+    void CheckExternalChanges();
+
     // For the engine's own classes.
     struct TImpl;
     TImpl& Impl() const { return *D; }
@@ -190,6 +199,9 @@ public:
     TField* FieldByName(const QString& name) const;   // raises when missing
     TField* FindField(const QString& name) const;     // nullptr when missing
     QStringList FieldNames() const;
+    // Changes whenever field objects are made or destroyed (no two data sets share a value):
+    // callers may keep field pointers while it stays the same.
+    quint64 FieldsVersion() const { return FLayout; }
 
     bool IsEmpty();
     int RecordCount();
@@ -252,6 +264,16 @@ protected:
     // Position of the first matching record from the first one, or -1.
     virtual int DoLocate(const std::vector<int>& fields, const QVariantList& values,
                          TLocateOptions options);
+    // Data sets that read single fields cheaply: the current record is then read field by
+    // field as asked for (not with calculated fields, which need the whole record).
+    virtual bool DoReadsFields() const { return false; }
+    virtual QVariant DoReadField(int pos, int field) { return QVariant(); }
+    // A whole number or a text read straight from such a store, as AsInteger and AsString
+    // would give it; false when the field is not kept so (it is then read as a variant).
+    virtual bool DoReadInt(int pos, int field, qint32& value) { return false; }
+    virtual bool DoReadText(int pos, int field, QString& value) { return false; }
+    // Locate of one field (the usual one).
+    virtual int DoLocateOne(int field, const QVariant& value, TLocateOptions options);
 
     TField* AddField(const QString& name, TFieldType type, int size, TFieldKind kind,
                      const QString& caption);
@@ -274,6 +296,7 @@ protected:
 private:
     friend class TField;
     const QVariant& CurrentValue(int field);
+    bool DirectRead(int field) const;
     void SetFieldValue(int field, const QVariant& value);
     void LoadCurrent();
     void ReadRecord(int pos, std::vector<QVariant>& values);
@@ -283,12 +306,17 @@ private:
 
     std::vector<std::unique_ptr<TField>> FFields;
     QHash<QString, int> FFieldIndex;                 // lower-case name -> index
+    QHash<QString, int> FFieldExact;                 // the name as declared -> index
+    quint64 FLayout = 0;
     TDataSetState FState = TDataSetState::Inactive;
     int FPos = -1;
     bool FBof = true;
     bool FEof = true;
     std::vector<QVariant> FBuffer;
     bool FBufferValid = false;
+    bool FPartial = false;                           // FBuffer holds only the fields read
+    quint64 FStamp = 0;
+    std::vector<quint64> FFieldStamp;                // field -> FStamp when read
     std::vector<bool> FModified;
     qint64 FEditKey = 0;
     int FDisableCount = 0;
@@ -296,6 +324,28 @@ private:
     int FNextObserverId = 1;
     std::vector<std::pair<int, TDataSetObserver>> FObservers;
     bool FInCalc = false;
+};
+
+// A field of a long-lived data set found by name once: hot paths keep one per name instead
+// of looking the name up at every read. Raises as FieldByName does.
+class TFieldRef {
+public:
+    explicit TFieldRef(const char* latin1Name) : FName(latin1Name) {}
+    TField* Of(const TDataSet& set)
+    {
+        if (&set != FSet || set.FieldsVersion() != FVersion || !FField) {
+            FField = set.FieldByName(QLatin1String(FName));
+            FSet = &set;
+            FVersion = set.FieldsVersion();
+        }
+        return FField;
+    }
+
+private:
+    const char* FName;
+    const TDataSet* FSet = nullptr;
+    quint64 FVersion = 0;
+    TField* FField = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -340,6 +390,15 @@ public:
     void EmptyTable();
     bool Exists() const;
 
+    // A read-mostly table (the catalog's): its rows are read once into memory, shared by every
+    // cached object of the table, and orders, filters, Locate, FindKey and lookups are
+    // answered there with exactly the answers of the database. Every change of the table is
+    // seen at the next access: a record posted through a table object is put into the rows
+    // in memory, any other change (deletes, statements, imports, other connections, see
+    // TDatabase::CheckExternalChanges) makes the rows read again. Set while closed.
+    bool Cached() const { return FCached; }
+    void SetCached(bool value);
+
     struct TImpl;
 
 protected:
@@ -355,10 +414,22 @@ protected:
     void DoRefresh() override;
     int DoLocate(const std::vector<int>& fields, const QVariantList& values,
                  TLocateOptions options) override;
+    bool DoReadsFields() const override;
+    QVariant DoReadField(int pos, int field) override;
+    bool DoReadInt(int pos, int field, qint32& value) override;
+    bool DoReadText(int pos, int field, QString& value) override;
+    int DoLocateOne(int field, const QVariant& value, TLocateOptions options) override;
 
 private:
     void ApplyOrderAndFilter(const QString& indexName, const QString& indexFields,
                              const QString& filter, bool filtered);
+    // The rows in memory.
+    void MemApply(const QString& indexName, const QString& indexFields, const QString& filter, bool filtered);
+    void MemSync();
+    void MemBuildRows();
+    int MemPositionOfRow(int row);
+    QVariant MemLookupValue(size_t lookup, int row);
+    int MemLocate(const int* fields, const QVariant* values, size_t count, TLocateOptions options);
 
     TDatabase* FDatabase;
     QString FTableName;
@@ -366,6 +437,7 @@ private:
     QString FIndexFieldNames;
     QString FFilter;
     bool FFiltered = false;
+    bool FCached = false;
     std::unique_ptr<TImpl> D;
 };
 

@@ -355,6 +355,8 @@ public:
 
     QString RowId() const override { return QStringLiteral("rowid"); }
 
+    QString DataVersionSql() const override { return QStringLiteral("PRAGMA data_version"); }
+
     QString ColumnType(const TFieldDef& f) const override
     {
         // The declared types keep the field kinds, so that a table can be described from the

@@ -45,6 +45,9 @@ public:
     virtual QStringList TableNames(QSqlDatabase& db) const = 0;
     // Describes a table from the database itself; false when it does not exist.
     virtual bool ReadTableDef(QSqlDatabase& db, const QString& sqlName, TTableDef& def) const = 0;
+    // A statement answering one number that changes whenever another connection commits to
+    // the database; empty when the product has none.
+    virtual QString DataVersionSql() const { return QString(); }
     // Makes another alias's database reachable from this connection under the schema name.
     virtual void Attach(QSqlDatabase& db, const QString& file, const QString& schema) const = 0;
 };

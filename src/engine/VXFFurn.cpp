@@ -78,13 +78,74 @@ bool DebugMode()
 // ---------------------------------------------------------------------------------------------
 // Filter texts: C formatting, "." decimals whatever the user's locale.
 
-// A text value inside quotes of a filter: its own quotes doubled.
-QByteArray Quoted(const QString& s)
-{
-    QString t = s;
-    t.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return t.toUtf8();
-}
+// The same filter texts built by appending: the resolution forms hundreds per sash. Numbers
+// with decimals are formatted as C does and kept per value.
+class TText {
+public:
+    TText() { Text.reserve(160); }
+    TText& operator<<(QLatin1StringView s)
+    {
+        Text += s;
+        return *this;
+    }
+    TText& operator<<(int n)
+    {
+        Text += QString::number(n);
+        return *this;
+    }
+    // A value inside quotes: its own quotes doubled.
+    TText& Quote(const QString& s)
+    {
+        if (s.contains(QLatin1Char('\''))) {
+            QString t = s;
+            t.replace(QLatin1Char('\''), QStringLiteral("''"));
+            Text += t;
+        } else {
+            Text += s;
+        }
+        return *this;
+    }
+    // "%.<decimals>f"
+    TText& Fixed(double v, int decimals)
+    {
+        static QHash<quint64, QString> memo[3];
+        QHash<quint64, QString>& m = memo[decimals];
+        quint64 bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        auto it = m.constFind(bits);
+        if (it == m.constEnd()) {
+            if (m.size() >= 4096)
+                m.clear();
+            it = m.insert(bits, QString::asprintf(decimals == 0 ? "%.0f" : decimals == 1 ? "%.1f" : "%.2f", v));
+        }
+        Text += *it;
+        return *this;
+    }
+    QString Text;
+};
+
+// A long-lived table's fields by name, found once per layout of its fields.
+template <size_t N>
+class TFieldRefs {
+public:
+    explicit TFieldRefs(const char* const (&names)[N]) : Names(names) {}
+    TField* const* Of(const TDataSet& set)
+    {
+        if (&set != Set || set.FieldsVersion() != Version) {
+            for (size_t i = 0; i < N; ++i)
+                Fields[i] = set.FieldByName(QLatin1String(Names[i]));
+            Set = &set;
+            Version = set.FieldsVersion();
+        }
+        return Fields;
+    }
+
+private:
+    const char* const (&Names)[N];
+    const TDataSet* Set = nullptr;
+    quint64 Version = 0;
+    TField* Fields[N] = {};
+};
 
 // Shows the filter set on a shared table for one scope and puts back what was there.
 class TTableFilter {
@@ -196,22 +257,27 @@ TItemInfo ReadItemInfo(const QString& id)
     TTable& t = DM().T_FrnItem;
     if (!t.Locate(QStringLiteral("ID"), id))
         return info;
-    auto flag = [&t](const char* name) { return t.FieldByName(QLatin1String(name))->AsInteger() == 1; };
+    static const char* const names[] = {"Name", "HasFalzLuft", "HasFalzSize", "HasFalzPos", "HasDornMass",
+                                        "HasProfSys", "HasColor", "CheckWeight", "CheckThickness", "CheckProfWidth",
+                                        "CheckStulpType", "CheckDirect", "Virtual", "CommonGrp"};
+    static TFieldRefs refs(names);
+    TField* const* f = refs.Of(t);
+    auto flag = [f](int i) { return f[i]->AsInteger() == 1; };
     info.Found = true;
-    info.Name = t.FieldByName(QStringLiteral("Name"))->AsString();
-    info.HasFalzLuft = flag("HasFalzLuft");
-    info.HasFalzSize = flag("HasFalzSize");
-    info.HasFalzPos = flag("HasFalzPos");
-    info.HasDornMass = flag("HasDornMass");
-    info.HasProfSys = flag("HasProfSys");
-    info.HasColor = flag("HasColor");
-    info.CheckWeight = flag("CheckWeight");
-    info.CheckThickness = flag("CheckThickness");
-    info.CheckProfWidth = flag("CheckProfWidth");
-    info.CheckStulpType = flag("CheckStulpType");
-    info.CheckDirect = flag("CheckDirect");
-    info.Virtual = flag("Virtual");
-    info.CommonGrp = t.FieldByName(QStringLiteral("CommonGrp"))->AsInteger();
+    info.Name = f[0]->AsString();
+    info.HasFalzLuft = flag(1);
+    info.HasFalzSize = flag(2);
+    info.HasFalzPos = flag(3);
+    info.HasDornMass = flag(4);
+    info.HasProfSys = flag(5);
+    info.HasColor = flag(6);
+    info.CheckWeight = flag(7);
+    info.CheckThickness = flag(8);
+    info.CheckProfWidth = flag(9);
+    info.CheckStulpType = flag(10);
+    info.CheckDirect = flag(11);
+    info.Virtual = flag(12);
+    info.CommonGrp = f[13]->AsInteger();
     return info;
 }
 
@@ -228,9 +294,18 @@ template <typename Row, size_t N>
 std::vector<Row> ReadRows(TTable& table, const TFieldMap<Row> (&map)[N])
 {
     std::vector<Row> rows;
-    TField* fields[N];
-    for (size_t i = 0; i < N; ++i)
-        fields[i] = table.FieldByName(QLatin1String(map[i].Name));
+    // The maps are static: their fields are found once per table layout.
+    static const TFieldMap<Row>* knownMap = nullptr;
+    static const TDataSet* knownTable = nullptr;
+    static quint64 knownVersion = 0;
+    static TField* fields[N];
+    if (knownMap != map || knownTable != &table || knownVersion != table.FieldsVersion()) {
+        for (size_t i = 0; i < N; ++i)
+            fields[i] = table.FieldByName(QLatin1String(map[i].Name));
+        knownMap = map;
+        knownTable = &table;
+        knownVersion = table.FieldsVersion();
+    }
     for (table.First(); !table.Eof(); table.Next()) {
         Row row;
         for (size_t i = 0; i < N; ++i) {
@@ -265,7 +340,10 @@ std::vector<TSideRow> ReadSideRows(const QString& complectId)
         {"Drived", &R::Drived},
     };
     TTable& t = DM().T_FrnSide;
-    TTableFilter filter(t, QString::asprintf("ID='%s'", Quoted(complectId).constData()));
+    TText text;
+    text << QLatin1String("ID='");
+    text.Quote(complectId) << QLatin1String("'");
+    TTableFilter filter(t, text.Text);
     return ReadRows(t, map);
 }
 
@@ -311,7 +389,10 @@ std::vector<TSetRow> ReadSetRows(const QString& componentId)
         {"UseIfArt", nullptr, nullptr, &R::UseIfArt}, {"ItemSideNo", &R::ItemSideNo},
     };
     TTable& t = DM().T_FrnSet;
-    TTableFilter filter(t, QString::asprintf("ID = '%s'", Quoted(componentId).constData()));
+    TText text;
+    text << QLatin1String("ID = '");
+    text.Quote(componentId) << QLatin1String("'");
+    TTableFilter filter(t, text.Text);
     return ReadRows(t, map);
 }
 
@@ -351,92 +432,120 @@ QString ElementColor(const TResolveContext& ctx, int32_t colorCondition)
 void BuildFilterTexts(const TArticleRequest& r, const TItemInfo& info, QString& mainText, QString& fallbackText)
 {
     const TArticleMeasures& m = r.Measures;
-    QString t;
+    TText t;
+    // "<lo> <= v and <hi> >= v " with v whole or with the given decimals.
+    auto bounds = [&t](const char* lo, const char* hi, int v) {
+        t << QLatin1String(lo) << QLatin1String(" <= ") << v << QLatin1String(" and ") << QLatin1String(hi)
+          << QLatin1String(" >= ") << v << QLatin1String(" ");
+    };
+    auto fixedBounds = [&t](const char* lo, const char* hi, double v, int decimals, const char* middle = " and ") {
+        t << QLatin1String(lo) << QLatin1String(" <= ");
+        t.Fixed(v, decimals) << QLatin1String(middle) << QLatin1String(hi) << QLatin1String(" >= ");
+        t.Fixed(v, decimals) << QLatin1String(" ");
+    };
     switch (m.Condition) {
     case 1:
-        t = QString::asprintf("FFBMin <= %d and FFBMax >= %d ", m.W, m.W);
+        bounds("FFBMin", "FFBMax", m.W);
         break;
     case 2:
-        t = QString::asprintf("FFHMin <= %d and FFHMax >= %d ", m.H, m.H);
+        bounds("FFHMin", "FFHMax", m.H);
         break;
     case 3:
-        t = QString::asprintf("FFBMin <= %d and FFBMax >= %d and FFHMin <= %d and FFHMax >= %d ", m.W, m.W, m.H, m.H);
+        t << QLatin1String("FFBMin <= ") << m.W << QLatin1String(" and FFBMax >= ") << m.W;
+        t << QLatin1String(" and FFHMin <= ") << m.H << QLatin1String(" and FFHMax >= ") << m.H << QLatin1String(" ");
         break;
     case 4:
-        t = QString::asprintf("FFL1Min <= %.0f and FFL1Max >= %.0f ", m.L1, m.L1);
+        fixedBounds("FFL1Min", "FFL1Max", m.L1, 0);
         break;
     case 5:
-        t = QString::asprintf("FFL2Min <= %.0f and FFL2Max >= %.0f ", m.L2, m.L2);
+        fixedBounds("FFL2Min", "FFL2Max", m.L2, 0);
         break;
     case 6:
-        t = QString::asprintf("FFL1Min <= %.0f and FFL1Max >= %.0f and FFL2Min <= %.0f and FFL2Max >= %.0f ",
-                              m.L1, m.L1, m.L2, m.L2);
+        fixedBounds("FFL1Min", "FFL1Max", m.L1, 0);
+        t << QLatin1String("and ");
+        fixedBounds("FFL2Min", "FFL2Max", m.L2, 0);
         break;
     case 7:
-        t = QString::asprintf("FFAMin <= %.2f and FFAMax >= %.2f ", m.A, m.A);
+        fixedBounds("FFAMin", "FFAMax", m.A, 2);
         break;
     case 8:
-        t = QString::asprintf("FFR1Min <= %.0f and FFR1Max >= %.0f ", m.R1, m.R1);
+        fixedBounds("FFR1Min", "FFR1Max", m.R1, 0);
         break;
     case 9:
-        t = QString::asprintf("FFR2Min <= %.0f and FFR2Max >= %.0f ", m.R2, m.R2);
+        fixedBounds("FFR2Min", "FFR2Max", m.R2, 0);
         break;
     case 10:
-        t = QString::asprintf("FFR1Min <= %.0f and FFR1Max >= %.0f and FFR2Min <= %.0f and FFR2Max >= %.0f ",
-                              m.R1, m.R1, m.R2, m.R2);
+        fixedBounds("FFR1Min", "FFR1Max", m.R1, 0);
+        t << QLatin1String("and ");
+        fixedBounds("FFR2Min", "FFR2Max", m.R2, 0);
         break;
     default:
         break;
     }
-    // Each clause in its first form, or its "and" form after another one.
-    auto add = [&t](const QString& first, const QString& next) { t += t.isEmpty() ? first : next; };
+    // Each clause in its first form, or after another one in its "and" form.
+    auto next = [&t](const char* prefix) {
+        if (!t.Text.isEmpty())
+            t << QLatin1String(prefix);
+    };
     const TSashParams& p = r.Params;
-    if (info.HasFalzLuft)
-        add(QString::asprintf("FalzLuft = %d ", p.FalzLuft), QString::asprintf("and FalzLuft = %d ", p.FalzLuft));
-    if (info.HasFalzSize)
-        add(QString::asprintf("FalzSize = %d ", p.FalzSize), QString::asprintf("and FalzSize = %d ", p.FalzSize));
-    if (info.HasFalzPos)
-        add(QString::asprintf("FalzPos = %d ", p.FalzPos), QString::asprintf("and FalzPos = %d ", p.FalzPos));
-    if (info.CheckWeight)
-        add(QString::asprintf("WeightMin <= %.2f and  WeightMax >= %.2f ", r.WeightValue, r.WeightValue),
-            QString::asprintf("and WeightMin <= %.2f and  WeightMax >= %.2f ", r.WeightValue, r.WeightValue));
+    if (info.HasFalzLuft) {
+        next("and ");
+        t << QLatin1String("FalzLuft = ") << p.FalzLuft << QLatin1String(" ");
+    }
+    if (info.HasFalzSize) {
+        next("and ");
+        t << QLatin1String("FalzSize = ") << p.FalzSize << QLatin1String(" ");
+    }
+    if (info.HasFalzPos) {
+        next("and ");
+        t << QLatin1String("FalzPos = ") << p.FalzPos << QLatin1String(" ");
+    }
+    if (info.CheckWeight) {
+        next("and ");
+        fixedBounds("WeightMin", "WeightMax", r.WeightValue, 2, " and  ");
+    }
     if (info.HasDornMass) {
-        const double d = p.DornMass;
-        add(QString::asprintf("DornMassMin <= %.2f and DornMassMax >= %.2f ", d, d),
-            QString::asprintf("and DornMassMin <= %.2f and DornMassMax >= %.2f ", d, d));
+        next("and ");
+        fixedBounds("DornMassMin", "DornMassMax", double(p.DornMass), 2);
     }
     if (info.CheckThickness) {
-        const double d = p.Thickness;
-        add(QString::asprintf("ThicknessMin <= %.0f and ThicknessMax >= %.0f ", d, d),
-            QString::asprintf(" and ThicknessMin <= %.0f and ThicknessMax >= %.0f ", d, d));
+        next(" and ");
+        fixedBounds("ThicknessMin", "ThicknessMax", double(p.Thickness), 0);
     }
-    if (info.CheckProfWidth)
-        add(QString::asprintf("ProfWidthMin <= %.0f and ProfWidthMax >= %.0f ", r.ProfWidthValue, r.ProfWidthValue),
-            QString::asprintf(" and ProfWidthMin <= %.0f and ProfWidthMax >= %.0f ", r.ProfWidthValue,
-                              r.ProfWidthValue));
+    if (info.CheckProfWidth) {
+        next(" and ");
+        fixedBounds("ProfWidthMin", "ProfWidthMax", r.ProfWidthValue, 0);
+    }
     if (info.HasProfSys) {
         if (r.ProfSys.isEmpty())
             Raise(MsgNoProfSys.arg(r.OwnerName));
-        const QByteArray s = Quoted(r.ProfSys);
-        add(QString::asprintf("ProfSys = '%s' ", s.constData()), QString::asprintf("and ProfSys = '%s' ", s.constData()));
+        next("and ");
+        t << QLatin1String("ProfSys = '");
+        t.Quote(r.ProfSys) << QLatin1String("' ");
     }
-    if (info.CheckStulpType)
-        add(QString::asprintf("StulpType = %d ", r.StulpType), QString::asprintf("and StulpType = %d ", r.StulpType));
-    if (info.CheckDirect)
-        add(QString::asprintf("(Direct = %d or Direct = %d) ", 3, r.Direction),
-            QString::asprintf("and (Direct = %d or Direct = %d) ", 3, r.Direction));
-    const QByteArray id = Quoted(r.ElementId);
-    add(QString::asprintf("ID='%s' ", id.constData()), QString::asprintf("and ID='%s' ", id.constData()));
+    if (info.CheckStulpType) {
+        next("and ");
+        t << QLatin1String("StulpType = ") << r.StulpType << QLatin1String(" ");
+    }
+    if (info.CheckDirect) {
+        next("and ");
+        t << QLatin1String("(Direct = 3 or Direct = ") << r.Direction << QLatin1String(") ");
+    }
+    next("and ");
+    t << QLatin1String("ID='");
+    t.Quote(r.ElementId) << QLatin1String("' ");
 
     fallbackText.clear();
     if (!info.HasColor) {
-        mainText = t;
+        mainText = t.Text;
         return;
     }
-    const QByteArray color = Quoted(r.Color);
-    mainText = t + (t.isEmpty() ? QString::asprintf("Color = '%s' ", color.constData())
-                                : QString::asprintf("and Color = '%s' ", color.constData()));
-    fallbackText = t + (t.isEmpty() ? QStringLiteral("Color = '' ") : QStringLiteral("and Color = '' "));
+    const bool first = t.Text.isEmpty();
+    TText color;
+    color << QLatin1String(first ? "Color = '" : "and Color = '");
+    color.Quote(r.Color) << QLatin1String("' ");
+    mainText = t.Text + color.Text;
+    fallbackText = t.Text + (first ? QStringLiteral("Color = '' ") : QStringLiteral("and Color = '' "));
 }
 
 struct TCandidate {
@@ -447,8 +556,9 @@ struct TCandidate {
 std::vector<TCandidate> ReadCandidates(TTable& arts)
 {
     std::vector<TCandidate> rows;
-    TField* id = arts.FieldByName(QStringLiteral("CatalogID"));
-    TField* hh = arts.FieldByName(QStringLiteral("HandleHeight"));
+    static TFieldRef catalogId("CatalogID"), handleHeight("HandleHeight");
+    TField* id = catalogId.Of(arts);
+    TField* hh = handleHeight.Of(arts);
     for (arts.First(); !arts.Eof(); arts.Next())
         rows.push_back({id->AsString(), hh->AsInteger()});
     return rows;
@@ -554,7 +664,10 @@ void ExpandCompositeWith(const TResolveContext& ctx, const QString& elementId, c
             {"AlertIfNoArt", nullptr, nullptr, &R::AlertIfNoArt}, {"Note", nullptr, nullptr, &R::Note},
             {"ItemSideNo", &R::ItemSideNo},
         };
-        TTableFilter filter(itoi, QString::asprintf("ID = '%s'", Quoted(elementId).constData()));
+        TText text;
+        text << QLatin1String("ID = '");
+        text.Quote(elementId) << QLatin1String("'");
+        TTableFilter filter(itoi, text.Text);
         rows = ReadRows(itoi, map);
     }
 
@@ -584,10 +697,13 @@ void ExpandCompositeWith(const TResolveContext& ctx, const QString& elementId, c
         int32_t count;
         if (!MulOk(row.Number, quantity, count))
             Raise(MsgAccessoryOverflow.arg(article));
+        // The origin text is kept in the debug mode only.
+        const bool debug = DebugMode();
         comp.AddItem(article, componentId,
-                     QStringLiteral("Комплект:%1 -> Элемент:%2 -> Элемент:%3 -> Артикул:%4")
-                         .arg(componentId, elementId, row.Item, article),
-                     DebugMode(), 0, row.Note, count, side);
+                     debug ? QStringLiteral("Комплект:%1 -> Элемент:%2 -> Элемент:%3 -> Артикул:%4")
+                                 .arg(componentId, elementId, row.Item, article)
+                           : QString(),
+                     debug, 0, row.Note, count, side);
     }
 }
 
@@ -604,10 +720,14 @@ TSourceItem SourceOf(const TvxfFurnItem& item)
 
 QString PlateFilter(const TSourceItem& src, int32_t stulpType)
 {
-    return QString::asprintf("CatalogID = '%s' and (StulpType=%d or StulpType=%d) and (ItemSideNo=%d or ItemSideNo=%d) "
-                             "and (ItemComplectID='%s' or ItemComplectID='%s')",
-                             Quoted(src.Article).constData(), stulpType, 0, src.SideNo, 0,
-                             Quoted(src.ComplectKey).constData(), "");
+    // "CatalogID = '%s' and (StulpType=%d or StulpType=%d) and (ItemSideNo=%d or ItemSideNo=%d)
+    // and (ItemComplectID='%s' or ItemComplectID='%s')"
+    TText t;
+    t << QLatin1String("CatalogID = '");
+    t.Quote(src.Article) << QLatin1String("' and (StulpType=") << stulpType << QLatin1String(" or StulpType=0) and (ItemSideNo=")
+        << src.SideNo << QLatin1String(" or ItemSideNo=0) and (ItemComplectID='");
+    t.Quote(src.ComplectKey) << QLatin1String("' or ItemComplectID='')");
+    return t.Text;
 }
 
 void AddStrikePlates(const TResolveContext& ctx)
@@ -657,9 +777,10 @@ void AddStrikePlates(const TResolveContext& ctx)
             int32_t n;
             if (!MulOk(row.Number, src.Count, n))
                 Raise(MsgAccessoryOverflow.arg(article));
+            const bool debug = DebugMode();
             comp.AddItem(article, src.ComplectKey,
-                         QStringLiteral("%1 -> Элемент:%2 -> Артикул:%3").arg(src.Origin, row.Item, article),
-                         DebugMode(), 0, src.Note, n, src.SideNo);
+                         debug ? QStringLiteral("%1 -> Элемент:%2 -> Артикул:%3").arg(src.Origin, row.Item, article) : QString(),
+                         debug, 0, src.Note, n, src.SideNo);
         }
     }
 }
@@ -679,14 +800,18 @@ void AddAccessories(const TResolveContext& ctx, bool byColor)
             continue;
         std::vector<TAccessoryRow> rows;
         if (byColor) {
-            const QByteArray a = Quoted(src.Article);
-            TTableFilter filter(table, QString::asprintf(
-                "CatalogID = '%s' and Color='%s' and (ItemSideNo=%d or ItemSideNo=%d)", a.constData(),
-                Quoted(ctx.FurnColor).constData(), src.SideNo, 0));
+            // "CatalogID = '%s' and Color='%s' and (ItemSideNo=%d or ItemSideNo=%d)", then Color=''
+            TText head, main, fallback;
+            head << QLatin1String("CatalogID = '");
+            head.Quote(src.Article) << QLatin1String("' and Color='");
+            main.Text = head.Text;
+            main.Quote(ctx.FurnColor) << QLatin1String("' and (ItemSideNo=") << src.SideNo << QLatin1String(" or ItemSideNo=0)");
+            TTableFilter filter(table, main.Text);
             rows = ReadRows(table, abdMap);
             if (rows.empty()) {
-                filter.Apply(QString::asprintf("CatalogID = '%s' and Color='' and (ItemSideNo=%d or ItemSideNo=%d)",
-                                               a.constData(), src.SideNo, 0));
+                fallback.Text = head.Text;
+                fallback << QLatin1String("' and (ItemSideNo=") << src.SideNo << QLatin1String(" or ItemSideNo=0)");
+                filter.Apply(fallback.Text);
                 rows = ReadRows(table, abdMap);
             }
         } else {
@@ -699,8 +824,9 @@ void AddAccessories(const TResolveContext& ctx, bool byColor)
             int32_t n;
             if (!MulOk(row.Number, src.Count, n))
                 Raise(MsgAccessoryOverflow.arg(row.AccessoryID));
+            const bool debug = DebugMode();
             comp.AddItem(row.AccessoryID, src.ComplectKey,
-                         QStringLiteral("%1 -> Артикул:%2").arg(src.Origin, row.AccessoryID), DebugMode(), 0,
+                         debug ? QStringLiteral("%1 -> Артикул:%2").arg(src.Origin, row.AccessoryID) : QString(), debug, 0,
                          src.Note, n, src.SideNo);
         }
     }
@@ -796,8 +922,9 @@ void ResolveSetElements(const TResolveContext& ctx, const QString& componentId, 
     TTable& comps = DM().T_FrnComp;
     if (componentId.isEmpty() || !comps.Locate(QStringLiteral("ID"), componentId))
         Raise(MsgComplectMissing.arg(componentId));
-    const QString compName = comps.FieldByName(QStringLiteral("Name"))->AsString();
-    if (ctx.Params.OpenType == 2 && comps.FieldByName(QStringLiteral("TFlugelAvailable"))->AsInteger() == 0)
+    static TFieldRef nameField("Name"), tFlugelField("TFlugelAvailable");
+    const QString compName = nameField.Of(comps)->AsString();
+    if (ctx.Params.OpenType == 2 && tFlugelField.Of(comps)->AsInteger() == 0)
         Raise(MsgNoTFlugel.arg(componentId));
 
     const TvxfFlugel& sash = *ctx.Sash;
@@ -995,9 +1122,11 @@ void ResolveSetElements(const TResolveContext& ctx, const QString& componentId, 
                     if (side >= 0)
                         ctx.Sash->SetHandleHeight(side, handleHeight, SideHandleDirect(componentId, side + 1));
                 }
+                const bool debug = DebugMode();
                 comp.AddItem(article, componentId,
-                             QStringLiteral("Комплект:%1 -> Элемент:%2 -> Артикул:%3").arg(componentId, row.Item, article),
-                             DebugMode(), float(length), row.Note, q, row.ItemSideNo);
+                             debug ? QStringLiteral("Комплект:%1 -> Элемент:%2 -> Артикул:%3").arg(componentId, row.Item, article)
+                                   : QString(),
+                             debug, float(length), row.Note, q, row.ItemSideNo);
             }
         }
         ExpandCompositeWith(ctx, row.Item, &element(), componentId, q, group, row.ItemSideNo);

@@ -55,6 +55,13 @@ TField* CatalogField(const char* name)
     return DM().T_Catalog.FieldByName(QLatin1String(name));
 }
 
+// The fields every priced item reads, found once per layout of the table.
+TField* CatalogField(TFieldRef& field)
+{
+    return field.Of(DM().T_Catalog);
+}
+TFieldRef PriceField("Price"), CurrencyCodeField("Currency"), PriceGrpField("PriceGrp"), VirtualField("Virtual");
+
 // value / divisor rounded to the nearest integer, ties to even; divisor > 0.
 int64_t DivRoundHalfEven(__int128 value, __int128 divisor)
 {
@@ -193,9 +200,9 @@ TMoney ArticlePrice(const QString& code, bool silent)
             throw EValtrixError(NoArticleData(code, QStringLiteral("Наименование")));
         return TMoney();
     }
-    const TMoney price = CatalogField("Price")->AsCurrency();
-    const int currency = CatalogField("Currency")->AsInteger();
-    const int group = CatalogField("PriceGrp")->AsInteger();
+    const TMoney price = CatalogField(PriceField)->AsCurrency();
+    const int currency = CatalogField(CurrencyCodeField)->AsInteger();
+    const int group = CatalogField(PriceGrpField)->AsInteger();
 
     // A rate missing from the order's list would give a negative price (the list answers -1):
     // such a price is refused. A zero price needs no rate.
@@ -230,7 +237,7 @@ QVariant ArticleField(const QString& code, const QString& fieldName, bool silent
 
 bool IsVirtualArticle(const QString& code)
 {
-    return FindArticle(code) && CatalogField("Virtual")->AsInteger() == 1;
+    return FindArticle(code) && CatalogField(VirtualField)->AsInteger() == 1;
 }
 
 // =============================================================================================
@@ -352,6 +359,11 @@ double PriceGroupReduce(int group, int index)
     TTable& t = DM().T_PriceGrp;
     if (!t.Locate(QStringLiteral("GroupID"), group))
         throw EValtrixError(QStringLiteral("В каталоге ценовых групп отсутствуют данные для группы [%1]!").arg(group));
+    static TFieldRef reduces[] = {TFieldRef("Reduce_1"), TFieldRef("Reduce_2"), TFieldRef("Reduce_3"), TFieldRef("Reduce_4"),
+                                  TFieldRef("Reduce_5"), TFieldRef("Reduce_6"), TFieldRef("Reduce_7"), TFieldRef("Reduce_8"),
+                                  TFieldRef("Reduce_9"), TFieldRef("Reduce_10")};
+    if (index >= 0 && index < int(std::size(reduces)))
+        return reduces[index].Of(t)->AsFloat();
     return t.FieldByName(QStringLiteral("Reduce_%1").arg(index + 1))->AsFloat();
 }
 
