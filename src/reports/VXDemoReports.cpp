@@ -1,7 +1,7 @@
 #include "reports/VXDemoReports.h"
 #include "db/VXSchema.h"
 #include "db/VXTableEngine.h"
-#include "foundation/VXCommonTools.h"
+#include "config/CfgList.h"
 
 namespace vx {
 
