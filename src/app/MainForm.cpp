@@ -7,6 +7,7 @@
 #include "config/CfgList.h"
 #include "config/VXFSetupX.h"
 #include "db/VXDataModule.h"
+#include "db/VXSchema.h"
 #include "foundation/VXCommonTools.h"
 #include "foundation/VXDateTime.h"
 #include "foundation/VXError.h"
@@ -653,6 +654,8 @@ void TMainForm::OpenWorkspace()
     // A fresh server directory has no registry directory yet.
     ForceDirectories(paths.RegistryDir);
     dm.ConnectRegistry(ResolvePath(paths.RegistryDir));
+    // ...nor the registry table, which saving and registering write into.
+    EnsureSchema(dm.DB_Registry, Alias::Registry);
     dm.ConnectReport(ResolvePath(paths.ReportDir));
     dm.OpenCatalog();
 
@@ -830,16 +833,13 @@ bool TMainForm::SaveChild(TMdiChild* child)
     if (child->IsNewDocument())
         return SaveChildAs(child);
     TWaitCursor wait;
-    const bool saved = child->SaveDocument(child->DocumentFileName());
+    const bool saved = child->SaveDocumentInPlace();
     UpdateMenuItems();
     return saved;
 }
 
-bool TMainForm::SaveChildAs(TMdiChild* child)
+QString TMainForm::ChooseSaveFileName(bool selection, const QString& proposed, const QString& initialDir)
 {
-    if (!child || child->ChildKind() == TChildKind::Registry)
-        return false;
-    const bool selection = child->ChildKind() == TChildKind::Selection;
     const TRunPaths& paths = RunPaths();
     QFileDialog dialog(this, selection ? QStringLiteral("Сохранить выборку...") : QStringLiteral("Сохранить заказ..."));
     dialog.setObjectName(QStringLiteral("SaveDialog"));
@@ -850,16 +850,46 @@ bool TMainForm::SaveChildAs(TMdiChild* child)
     dialog.setDefaultSuffix(selection ? QStringLiteral("vfs370") : QStringLiteral("vfo370"));
     dialog.setNameFilters(selection ? QStringList{QStringLiteral("Выборка (*.vfs370)"), QStringLiteral("Все файлы (*.*)")}
                                     : QStringList{QStringLiteral("Заказ (*.vfo370)"), QStringLiteral("Все файлы (*.*)")});
-    const QString dir = ExistingDir(selection ? paths.SelectionDir : paths.OrdersDir);
+    const QString dir = !initialDir.isEmpty() ? ExistingDir(initialDir)
+                                              : ExistingDir(selection ? paths.SelectionDir : paths.OrdersDir);
     if (!dir.isEmpty())
         dialog.setDirectory(dir);
-    const QString proposed = child->IsNewDocument() ? child->DefaultFileName() : child->DocumentFileName();
     if (!proposed.isEmpty())
-        dialog.selectFile(ResolvePath(proposed));
+        dialog.selectFile(QFileInfo(proposed).isAbsolute() ? ResolvePath(proposed) : proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString TMainForm::ChooseOrderFile()
+{
+    QFileDialog dialog(this, QStringLiteral("Открыть..."));
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    PrepareFileDialog(dialog);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Открыть"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("vfo370"));
+    dialog.setNameFilters(OpenFilters.mid(0, 2));
+    const QString dir = ExistingDir(RunPaths().OrdersDir);
+    if (!dir.isEmpty())
+        dialog.setDirectory(dir);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+bool TMainForm::SaveChildAs(TMdiChild* child)
+{
+    if (!child || child->ChildKind() == TChildKind::Registry)
+        return false;
+    const bool selection = child->ChildKind() == TChildKind::Selection;
+    const QString proposed = child->IsNewDocument() ? child->DefaultFileName() : child->DocumentFileName();
+    const QString file = ChooseSaveFileName(selection, proposed);
+    if (file.isEmpty())
         return false;
     TWaitCursor wait;
-    const bool saved = child->SaveDocument(dialog.selectedFiles().first());
+    const bool saved = child->SaveDocument(file);
     UpdateMenuItems();
     return saved;
 }

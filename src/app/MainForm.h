@@ -1,5 +1,6 @@
 #pragma once
 #include "app/MdiChild.h"
+#include <QByteArray>
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,14 @@ class QPrinter;
 class QToolButton;
 
 namespace vx {
+
+// Positions copied in an order window, as position records of the current file version, with
+// the currency and price group they were priced in; any order window pastes them.
+struct TCopiedPositions {
+    QList<QByteArray> Records;
+    int Currency = 0;
+    int PriceGrpNo = 0;
+};
 
 // The windows and dialogs the main window opens but other parts of the program provide. A
 // command whose window is not installed stays disabled.
@@ -74,6 +83,14 @@ public:
     bool SaveChild(TMdiChild* child);
     // The save dialog for the window, then its save.
     bool SaveChildAs(TMdiChild* child);
+    // The save dialog of a document kind with a proposed name and the initial folder (empty:
+    // the kind's own folder); the chosen path, or empty for Cancel.
+    QString ChooseSaveFileName(bool selection, const QString& proposed, const QString& initialDir = QString());
+    // The open dialog for one order file (add from file); empty for Cancel.
+    QString ChooseOrderFile();
+    // Positions copied in an order window, for pasting into any order window.
+    std::shared_ptr<TCopiedPositions> CopiedPositions;
+
     // Asks the children to close, from the last to the first; a refusing child stops the
     // sequence and gives false.
     bool CloseAllChildren();

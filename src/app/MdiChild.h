@@ -53,8 +53,10 @@ public:
     virtual QString DefaultFileName() const { return DocumentFileName(); }
     // Loads the file into the window; false after the failure was shown.
     virtual bool LoadDocument(const QString& fileName) { Q_UNUSED(fileName); return false; }
-    // Saves to the given file; false after the failure was shown.
+    // Saves to the given file ("save as"); false after the failure was shown.
     virtual bool SaveDocument(const QString& fileName) { Q_UNUSED(fileName); return false; }
+    // Saves to the document's own file ("save"); a document may rename its file on the way.
+    virtual bool SaveDocumentInPlace() { return SaveDocument(DocumentFileName()); }
 
     // The registry window: how many rows are selected (a new selection can start from them).
     virtual int SelectedRowCount() const { return 0; }

@@ -1,4 +1,5 @@
 #include "app/VXDialogInteraction.h"
+#include "editing/DBLookup2Dlg.h"
 #include "app/BtnDlg2.h"
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -153,40 +154,8 @@ int TDialogInteraction::AskTwoButtons(const QString& text, const QString& button
 
 int TDialogInteraction::ChooseAlternative(const QString& prompt, const QString& title, const QList<TChoiceRow>& rows)
 {
-    if (rows.isEmpty())
-        return -1;
     TDefaultCursor cursor;
-    QDialog dialog(DialogParent());
-    dialog.setWindowTitle(title);
-    dialog.setObjectName(QStringLiteral("ChooseAlternativeDlg"));
-    auto* label = new QLabel(Shown(prompt), &dialog);
-    label->setWordWrap(true);
-    auto* list = new QTreeWidget(&dialog);
-    list->setObjectName(QStringLiteral("ChoiceList"));
-    list->setRootIsDecorated(false);
-    list->setAllColumnsShowFocus(true);
-    int columns = 1;
-    for (const TChoiceRow& row : rows)
-        columns = qMax(columns, int(row.Texts.size()));
-    list->setColumnCount(columns);
-    list->setHeaderHidden(true);
-    for (const TChoiceRow& row : rows)
-        new QTreeWidgetItem(list, row.Texts.isEmpty() ? QStringList{row.Key} : row.Texts);
-    for (int c = 0; c < columns; ++c)
-        list->resizeColumnToContents(c);
-    list->setCurrentItem(list->topLevelItem(0));
-    auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(list, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(label);
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    dialog.resize(480, 320);
-    dialog.exec();
-    // The row current when the choice closes counts, whatever closed it.
-    return list->currentItem() ? list->indexOfTopLevelItem(list->currentItem()) : -1;
+    return ChooseAlternativeRow(DialogParent(), prompt, title, rows);
 }
 
 void TDialogInteraction::BeginWait()

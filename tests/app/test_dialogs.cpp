@@ -1,3 +1,4 @@
+#include "editing/DBLookup2Dlg.h"
 #include "GuiTestSupport.h"
 #include "app/AniForm.h"
 #include "app/BtnDlg2.h"
@@ -152,16 +153,18 @@ private Q_SLOTS:
         };
         for (bool byOK : {true, false}) {
             QString title;
-            OnModal<QDialog>([&, byOK](QDialog* dlg) {
+            int count = -1, startRow = -1;
+            OnModal<TDBLookup2Dlg>([&, byOK](TDBLookup2Dlg* dlg) {
                 title = dlg->windowTitle();
-                auto* list = dlg->findChild<QTreeWidget*>(QStringLiteral("ChoiceList"));
-                QCOMPARE(list->topLevelItemCount(), 3);
-                QCOMPARE(list->currentItem(), list->topLevelItem(0));
-                list->setCurrentItem(list->topLevelItem(2));
+                count = dlg->Grid->model()->rowCount();
+                startRow = dlg->Grid->currentIndex().row();
+                dlg->Grid->SelectRow(2);
                 byOK ? dlg->accept() : dlg->reject();
             });
             QCOMPARE(Dialogs.ChooseAlternative(QStringLiteral("Выберите ручку"), QStringLiteral("Альтернативы"), rows), 2);
             QCOMPARE(title, QStringLiteral("Альтернативы"));
+            QCOMPARE(count, 3);
+            QCOMPARE(startRow, 0);
         }
     }
 
