@@ -84,16 +84,7 @@ void Letter(QPainter& p, const QPointF& centre, const QString& text)
 
 QString TSimplePosPropDlg::KitName(int figure)
 {
-    switch (figure) {
-    case 1:
-    case 2: return QStringLiteral("Комплект штульповый");
-    case 3:
-    case 4: return QStringLiteral("Комплект трапеция");
-    case 5:
-    case 6: return QStringLiteral("Комплект треугольный");
-    case 7: return QStringLiteral("Комплект арка");
-    default: return QStringLiteral("Комплект стандартный");
-    }
+    return ShapeKitName(figure);
 }
 
 QPixmap TSimplePosPropDlg::FigurePicture(int figure)
@@ -389,9 +380,7 @@ void TSimplePosPropDlg::FigScrollChange()
         SetFieldEnabled(RadiusEdit, RadiusLab, false);
         break;
     }
-    const QString prefix = ObjTypeCombo->currentIndex() == 1 ? QStringLiteral("Дверь с порогом: ")
-                                                              : QStringLiteral("Окно: ");
-    NameEdit->setText(prefix + KitName(figure));
+    NameEdit->setText(DefaultPositionName(ObjTypeCombo->currentIndex(), figure));
 }
 
 void TSimplePosPropDlg::WidthEditChange()
@@ -475,8 +464,8 @@ void TSimplePosPropDlg::Prepare(const TNewPositionContext& order)
     // An object type the list does not have counts as a window.
     const int group = HasSetup() ? Setup().DefFurnSysGroup : 0;
     ObjTypeCombo->setCurrentIndex(group == 1 ? 1 : 0);
-    FDefWidth = ObjTypeCombo->currentIndex() == 1 ? 900 : 700;
-    FDefHeight = ObjTypeCombo->currentIndex() == 1 ? 2100 : 1400;
+    FDefWidth = DefaultPositionWidth(ObjTypeCombo->currentIndex());
+    FDefHeight = DefaultPositionHeight(ObjTypeCombo->currentIndex());
     {
         const QSignalBlocker blocker(FigScroll);
         FigScroll->setRange(0, 7);
@@ -487,18 +476,7 @@ void TSimplePosPropDlg::Prepare(const TNewPositionContext& order)
 
 bool TSimplePosPropDlg::CheckSizes()
 {
-    const TShapeRecord s = ShapeRecord();
-    QString problem;
-    if (NumEdit->AsInteger() <= 0)
-        problem = QStringLiteral("Количество должно быть больше нуля!");
-    else if (s.Width <= 0 || s.Height <= 0)
-        problem = QStringLiteral("Размеры B и H должны быть больше нуля!");
-    else if ((s.Figure == 1 || s.Figure == 2) && (s.HX <= 0 || s.HY <= 0))
-        problem = QStringLiteral("Ширина каждой створки (размеры X и Y) должна быть больше нуля!");
-    else if ((s.Figure == 3 || s.Figure == 4) && (s.HX <= 0 || s.HX > s.Height))
-        problem = QStringLiteral("Размер X должен быть больше нуля и не больше размера H!");
-    else if (s.Figure == 7 && s.HX >= s.Height)
-        problem = QStringLiteral("Высота арки X должна быть меньше размера H!");
+    const QString problem = PositionSizeProblem(ShapeRecord(), NumEdit->AsInteger());
     if (problem.isEmpty())
         return true;
     ShowWarning(problem);
@@ -515,35 +493,18 @@ void TSimplePosPropDlg::accept()
 
 bool TSimplePosPropDlg::Apply(const TNewPositionContext& order, TvxfConstruction& position)
 {
-    TSpecStream backup;
-    bool backedUp = false;
+    RadiusEditExit();
+    TPositionInput input;
+    input.PosNo = PosNoEdit->text();
+    input.Name = NameEdit->text();
+    input.Num = NumEdit->AsInteger();
+    input.ObjType = uint8_t(ObjTypeCombo->currentIndex() == 1 ? 1 : 0);
+    input.Shape = ShapeRecord();
     try {
-        position.Backup(backup);
-        backedUp = true;
-        RadiusEditExit();
-        position.PosNo = PosNoEdit->text();
-        position.Name = NameEdit->text();
-        position.Num = NumEdit->AsInteger();
-        position.Layout = TvxfConstruction::LayoutOfFigure(uint8_t(Figure()));
-        position.ObjType = uint8_t(ObjTypeCombo->currentIndex() == 1 ? 1 : 0);
-        position.ProfSys = order.ProfSys;
-        position.FurnSys = order.FurnSys;
-        position.Color = order.FurnColor;
-        position.Falz = order.FalzType;
-        position.StulpType = order.StulpFalzType;
-        position.OpenType = order.FlugelType;
-        position.BuildGeometry(ShapeRecord(), order.DornType);
+        BuildPosition(order, input, position);
         return true;
     } catch (const std::exception& e) {
-        QString text = ExceptionText(e);
-        if (backedUp) {
-            try {
-                position.Restore(backup);
-            } catch (const std::exception& restoreFailure) {
-                text += QStringLiteral("\r\n") + ExceptionText(restoreFailure);
-            }
-        }
-        ShowError(text);
+        ShowError(ExceptionText(e));
         return false;
     }
 }
@@ -557,20 +518,6 @@ bool TSimplePosPropDlg::Execute(const TNewPositionContext& order, TvxfConstructi
     if (exec() != QDialog::Accepted)
         return false;
     return Apply(order, *position);
-}
-
-TNewPositionContext TNewPositionContext::OfOrder(const TvxfOrder& order)
-{
-    TNewPositionContext c;
-    c.PositionCount = order.PositionCount();
-    c.ProfSys = order.ProfSys;
-    c.FurnSys = order.FurnSys;
-    c.FurnColor = order.FurnColor;
-    c.FalzType = order.FalzType;
-    c.DornType = order.DornType;
-    c.StulpFalzType = order.StulpFalzType;
-    c.FlugelType = order.FlugelType;
-    return c;
 }
 
 bool ExecuteSimplePosProp(QWidget* parent, const TNewPositionContext& order, TvxfConstruction* position)

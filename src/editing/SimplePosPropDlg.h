@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/VXPositionBuild.h"
 #include "engine/VXFConstruction.h"
 #include <QDialog>
 #include <QPixmap>
@@ -13,21 +14,6 @@ namespace vx {
 
 class TNumEdit;
 class TvxfOrder;
-
-// What a new position takes from its order: the number of positions it already has and the
-// technical defaults of the header.
-struct TNewPositionContext {
-    int PositionCount = 0;
-    QString ProfSys;
-    QString FurnSys;
-    QString FurnColor;
-    int32_t FalzType = 0;
-    int32_t DornType = 0;
-    int32_t StulpFalzType = 0;
-    int32_t FlugelType = 0;
-
-    static TNewPositionContext OfOrder(const TvxfOrder& order);
-};
 
 // The first step of a new position: number, quantity, name, object type, one of the eight
 // shapes and its sizes. On OK the position gets its fields and the order's defaults, and its
