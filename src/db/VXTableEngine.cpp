@@ -2202,6 +2202,27 @@ qint64 TTable::DoRowKey(int pos)
     return (*D->Rows)[pos];
 }
 
+namespace {
+// The position of a value in a view's row list: a scan for short lists, otherwise a hash built
+// once per view.
+template <typename K>
+int PositionIn(const std::vector<K>& rows, K key, QHash<K, int>& index, bool& indexValid)
+{
+    if (rows.size() <= 64) {
+        auto it = std::find(rows.begin(), rows.end(), key);
+        return it == rows.end() ? -1 : int(it - rows.begin());
+    }
+    if (!indexValid) {
+        index.clear();
+        index.reserve(qsizetype(rows.size()));
+        for (size_t i = 0; i < rows.size(); ++i)
+            index.insert(rows[i], int(i));
+        indexValid = true;
+    }
+    return index.value(key, -1);
+}
+} // namespace
+
 int TTable::DoFindRowKey(qint64 key)
 {
     TImpl& d = *D;
@@ -2211,19 +2232,7 @@ int TTable::DoFindRowKey(qint64 key)
         return row < 0 ? -1 : MemPositionOfRow(row);
     }
     DoRowCount();
-    const std::vector<qint64>& rows = *d.Rows;
-    if (rows.size() <= 64) {
-        auto it = std::find(rows.begin(), rows.end(), key);
-        return it == rows.end() ? -1 : int(it - rows.begin());
-    }
-    if (!d.PosOfValid) {
-        d.PosOf.clear();
-        d.PosOf.reserve(qsizetype(rows.size()));
-        for (size_t i = 0; i < rows.size(); ++i)
-            d.PosOf.insert(rows[i], int(i));
-        d.PosOfValid = true;
-    }
-    return d.PosOf.value(key, -1);
+    return PositionIn(*d.Rows, key, d.PosOf, d.PosOfValid);
 }
 
 int TTable::DoLocate(const std::vector<int>& fields, const QVariantList& values, TLocateOptions options)
@@ -2484,19 +2493,7 @@ int TTable::MemPositionOfRow(int row)
     TImpl& d = *D;
     if (!d.MemFilter)
         return d.MemOrder->Position[size_t(row)];
-    const std::vector<int>& rows = *d.MemRows;
-    if (rows.size() <= 64) {
-        auto it = std::find(rows.begin(), rows.end(), row);
-        return it == rows.end() ? -1 : int(it - rows.begin());
-    }
-    if (!d.MemPosOfValid) {
-        d.MemPosOf.clear();
-        d.MemPosOf.reserve(qsizetype(rows.size()));
-        for (size_t i = 0; i < rows.size(); ++i)
-            d.MemPosOf.insert(rows[i], int(i));
-        d.MemPosOfValid = true;
-    }
-    return d.MemPosOf.value(row, -1);
+    return PositionIn(*d.MemRows, row, d.MemPosOf, d.MemPosOfValid);
 }
 
 QVariant TTable::MemLookupValue(size_t lookup, int row)

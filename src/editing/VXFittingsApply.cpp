@@ -1,4 +1,5 @@
 #include "editing/VXFittingsApply.h"
+#include "editing/VXPositionBuild.h"
 #include "engine/VXFConstruction.h"
 #include "foundation/VXError.h"
 #include "foundation/VXSpecStream.h"
@@ -29,19 +30,7 @@ void ApplyFittings(TvxfConstruction& position, const QString& furnSys, const QSt
     const QString missing = MissingComplectMessage(position, choice);
     if (!missing.isEmpty())
         throw EValtrixError(missing);
-    TSpecStream backup;
-    position.Backup(backup);
-    try {
-        position.SetFittings(furnSys, profSys, choice);
-    } catch (const std::exception& e) {
-        QString text = ExceptionText(e);
-        try {
-            position.Restore(backup);
-        } catch (const std::exception& restoreFailure) {
-            text += QStringLiteral("\r\n") + ExceptionText(restoreFailure);
-        }
-        throw EValtrixError(text);
-    }
+    ChangeOrRestore(position, [&] { position.SetFittings(furnSys, profSys, choice); });
 }
 
 } // namespace vx

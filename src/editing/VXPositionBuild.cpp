@@ -148,11 +148,26 @@ QString PositionSizeProblem(const TShapeRecord& s, int32_t num)
     return QString();
 }
 
-void BuildPosition(const TNewPositionContext& order, const TPositionInput& input, TvxfConstruction& position)
+void ChangeOrRestore(TvxfConstruction& position, const std::function<void()>& change)
 {
     TSpecStream backup;
     position.Backup(backup);   // raises with its own message; nothing changed yet
     try {
+        change();
+    } catch (const std::exception& e) {
+        QString text = ExceptionText(e);
+        try {
+            position.Restore(backup);
+        } catch (const std::exception& restoreFailure) {
+            text += QStringLiteral("\r\n") + ExceptionText(restoreFailure);
+        }
+        throw EValtrixError(text);
+    }
+}
+
+void BuildPosition(const TNewPositionContext& order, const TPositionInput& input, TvxfConstruction& position)
+{
+    ChangeOrRestore(position, [&] {
         TShapeRecord shape = input.Shape;
         ApplyRadiusMinimum(shape);
         const QString problem = PositionSizeProblem(shape, input.Num);
@@ -170,15 +185,7 @@ void BuildPosition(const TNewPositionContext& order, const TPositionInput& input
         position.StulpType = order.StulpFalzType;
         position.OpenType = order.FlugelType;
         position.BuildGeometry(shape, order.DornType);
-    } catch (const std::exception& e) {
-        QString text = ExceptionText(e);
-        try {
-            position.Restore(backup);
-        } catch (const std::exception& restoreFailure) {
-            text += QStringLiteral("\r\n") + ExceptionText(restoreFailure);
-        }
-        throw EValtrixError(text);
-    }
+    });
 }
 
 } // namespace vx

@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/VXFConstruction.h"
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace vx {
@@ -59,5 +60,9 @@ struct TPositionInput {
 // layout of the shape and the order's codes, and builds the sashes with the order's Dornmass
 // type. A failure restores the position and raises with the failure's text.
 void BuildPosition(const TNewPositionContext& order, const TPositionInput& input, TvxfConstruction& position);
+
+// Runs a change of the position; when it fails the position is put back from a backup taken
+// before and the failure raised again (with the restore's own failure added, should that fail).
+void ChangeOrRestore(TvxfConstruction& position, const std::function<void()>& change);
 
 } // namespace vx
