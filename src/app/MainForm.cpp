@@ -14,6 +14,8 @@
 #include "foundation/VXFormats.h"
 #include "foundation/VXUserInteraction.h"
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDataStream>
 #include <QFile>
 #include <QFileDialog>
@@ -120,6 +122,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     move(0, 0);
     resize(640, 480);
     setMinimumSize(640, 480);
+    // The first look uses most of the screen; the saved window state may change it later.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(qMax(640, area.width() * 9 / 10), qMax(480, area.height() * 9 / 10));
+    }
 
     SetApplicationFormats();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
@@ -494,6 +501,9 @@ QMdiSubWindow* TMainForm::AddChild(QWidget* child)
     if (window->windowIcon().isNull())
         window->setWindowIcon(ApplicationIcon());
     connect(window, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &TMainForm::UpdateMenuItems); });
+    // A window in normal state opens large enough to work in: most of the workspace.
+    const QSize area = MDIArea->viewport()->size();
+    window->resize(qMax(window->width(), area.width() * 4 / 5), qMax(window->height(), area.height() * 4 / 5));
     if (only)
         ApplyChildState(window);
     else
