@@ -452,6 +452,25 @@ void WriteDemoSettings(const QString& catalogDir)
         const QByteArray key = QByteArray::number(i);
         put("PriceGroupNames", key.constData(), QStringLiteral("Дилер %1, %").arg(i - 1));
     }
+    // The demo firm printed on documents. A key the program stored empty is filled as well: an
+    // empty firm is never a choice the user made.
+    auto firm = [&ini](const char* key, const QString& value) {
+        if (ini.ReadString(QStringLiteral("Firm"), QLatin1String(key), QString()).isEmpty())
+            ini.WriteString(QStringLiteral("Firm"), QLatin1String(key), value);
+    };
+    firm("Name", QStringLiteral("ООО «Оконная мастерская»"));
+    firm("Address", QStringLiteral("г. Екатеринбург, ул. Мастеров, 5"));
+    firm("JustAddress", QStringLiteral("620000, г. Екатеринбург, ул. Мастеров, 5, оф. 12"));
+    firm("ZipCode", QStringLiteral("343"));
+    firm("Phone1", QStringLiteral("200-00-01"));
+    firm("Phone2", QStringLiteral("200-00-02"));
+    firm("Fax", QStringLiteral("200-00-03"));
+    firm("EMail", QStringLiteral("zakaz@okna-demo.ru"));
+    firm("Internet", QStringLiteral("www.okna-demo.ru"));
+    firm("INN", QStringLiteral("6600000000"));
+    firm("Account", QStringLiteral("40702810000000000001"));
+    firm("Director", QStringLiteral("Иванов И. И."));
+    firm("BookKeeper", QStringLiteral("Петрова А. С."));
     if (ini.Modified())
         ini.Save();
 }
