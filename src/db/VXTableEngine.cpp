@@ -3111,52 +3111,41 @@ void TBulkInsert::Insert(const QHash<QString, QVariant>& values)
 // =============================================================================================
 // Guarded open and close
 
+namespace {
+// Opens or closes a table or a query; a failure is shown with the data set's own message.
+bool GuardedOpenClose(TDataSet* dataSet, bool open)
+{
+    auto* table = dynamic_cast<TTable*>(dataSet);
+    auto* query = table ? nullptr : dynamic_cast<TQuery*>(dataSet);
+    if (!table && !query) {
+        ShowError(QStringLiteral("Неопределенный тип объекта TDBDataSet"));
+        return false;
+    }
+    const QString action = open ? QStringLiteral("открытия") : QStringLiteral("закрытия");
+    try {
+        if (table)
+            open ? table->Open() : table->Close();
+        else
+            open ? query->Open() : query->Close();
+        return true;
+    } catch (const std::exception& e) {
+        if (table)
+            ShowError(QStringLiteral("Ошибка %1 файла [%2]\r\n(%3)").arg(action, table->TableName(), ExceptionText(e)));
+        else
+            ShowError(QStringLiteral("Ошибка %1 SQL-запроса:\r\n(%2)\r\nSQL:\r\n(%3)").arg(action, ExceptionText(e), query->SQL()));
+        return false;
+    }
+}
+} // namespace
+
 bool OpenDataSet(TDataSet* dataSet)
 {
-    if (auto* table = dynamic_cast<TTable*>(dataSet)) {
-        try {
-            table->Open();
-            return true;
-        } catch (const std::exception& e) {
-            ShowError(QStringLiteral("Ошибка открытия файла [%1]\r\n(%2)").arg(table->TableName(), ExceptionText(e)));
-            return false;
-        }
-    }
-    if (auto* query = dynamic_cast<TQuery*>(dataSet)) {
-        try {
-            query->Open();
-            return true;
-        } catch (const std::exception& e) {
-            ShowError(QStringLiteral("Ошибка открытия SQL-запроса:\r\n(%1)\r\nSQL:\r\n(%2)").arg(ExceptionText(e), query->SQL()));
-            return false;
-        }
-    }
-    ShowError(QStringLiteral("Неопределенный тип объекта TDBDataSet"));
-    return false;
+    return GuardedOpenClose(dataSet, true);
 }
 
 bool CloseDataSet(TDataSet* dataSet)
 {
-    if (auto* table = dynamic_cast<TTable*>(dataSet)) {
-        try {
-            table->Close();
-            return true;
-        } catch (const std::exception& e) {
-            ShowError(QStringLiteral("Ошибка закрытия файла [%1]\r\n(%2)").arg(table->TableName(), ExceptionText(e)));
-            return false;
-        }
-    }
-    if (auto* query = dynamic_cast<TQuery*>(dataSet)) {
-        try {
-            query->Close();
-            return true;
-        } catch (const std::exception& e) {
-            ShowError(QStringLiteral("Ошибка закрытия SQL-запроса:\r\n(%1)\r\nSQL:\r\n(%2)").arg(ExceptionText(e), query->SQL()));
-            return false;
-        }
-    }
-    ShowError(QStringLiteral("Неопределенный тип объекта TDBDataSet"));
-    return false;
+    return GuardedOpenClose(dataSet, false);
 }
 
 } // namespace vx

@@ -1,4 +1,4 @@
-#include "GuiTestSupport.h"
+#include "OrderWorkspace.h"
 #include "app/MainForm.h"
 #include "app/NumEdit.h"
 #include "app/VXDialogInteraction.h"
@@ -31,35 +31,6 @@ using namespace vx;
 using namespace vxtest;
 
 namespace {
-
-// Answers the next message boxes in turn with the buttons given, recording their texts.
-void AnswerBoxes(QStringList* seen, QStringList buttons)
-{
-    if (buttons.isEmpty())
-        return;
-    const QString button = buttons.takeFirst();
-    OnModal<QMessageBox>([seen, button, buttons](QMessageBox* box) {
-        seen->append(QString(box->text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        AnswerBoxes(seen, buttons);
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == button) {
-                b->click();
-                return;
-            }
-        box->reject();
-    });
-}
-
-// Types the path into the file dialog and accepts it.
-void ChooseFile(const QString& path)
-{
-    OnModal<QFileDialog>([path](QFileDialog* dialog) {
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 // Opens the list and picks the row with the key by the keyboard, as a user does.
 bool Choose(TFurnLookupCombo* combo, const QString& key)
@@ -113,16 +84,11 @@ struct TPlanned {
 
 } // namespace
 
-class TestMainJob : public QObject {
+class TestMainJob : public QObject, private TOrderWorkspace {
     Q_OBJECT
 
     std::unique_ptr<TTestInstallation> Inst;
-    std::unique_ptr<TvxfSetup> Settings;
-    std::unique_ptr<TDM> Module;
-    std::unique_ptr<TMainForm> Main;
     TDialogInteraction Dialogs;
-    std::unique_ptr<TScopedUI> ScopedUI;
-    QString Orders;
 
     // New position through the main window: the position dialog, then the fittings dialog
     // where pick runs as the user.
@@ -181,34 +147,13 @@ private Q_SLOTS:
         const QString catalog = Inst->ConfigDir(QStringLiteral("Демо")) + QStringLiteral("/catalog");
         QVERIFY(QDir(catalog).removeRecursively());
         CreateDemoCatalog(catalog);
-        QVERIFY(OpenConfiguration(QStringLiteral("Демо"), QString()));
-        Settings = std::make_unique<TvxfSetup>();
-        QVERIFY(Settings->Loaded);
-        SetSetup(Settings.get());
-        ScopedUI = std::make_unique<TScopedUI>(&Dialogs);
-        Module = std::make_unique<TDM>();
-        SetDM(Module.get());
-        InstallShellWindows(TMainForm::Hooks());
-        Main = std::make_unique<TMainForm>();
-        Main->OpenWorkspace();
-        Main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
-        Orders = ResolvePath(RunPaths().OrdersDir);
-        QVERIFY(QFileInfo(Orders).isDir());
+        QVERIFY(StartWorkspace(QStringLiteral("Демо"), &Dialogs));
     }
 
     void cleanup()
     {
-        Main.reset();
-        SetDM(nullptr);
-        Module.reset();
-        ScopedUI.reset();
-        SetSetup(nullptr);
-        Settings->Loaded = false;
-        Settings.reset();
+        StopWorkspace();
         Inst.reset();
-        TMainForm::Hooks() = TShellHooks();
-        TOrderForm::Hooks() = TOrderFormHooks();
     }
 
     // A new order priced on the demo catalog through the real windows, saved, opened again and
@@ -324,7 +269,7 @@ private Q_SLOTS:
         QList<TMoney> costs;
         for (int i = 0; i < order.PositionCount(); ++i)
             costs.append(order.Position(i)->Cost);
-        QStringList boxes;
+        QList<TBoxSeen> boxes;
         AnswerBoxes(&boxes, {QStringLiteral("OK"), QStringLiteral("OK")});
         OnModal<TOrderPropDlg>([](TOrderPropDlg* d) {
             QCOMPARE(d->OrderNoEdit->text(), QStringLiteral("Д-101"));
@@ -334,7 +279,7 @@ private Q_SLOTS:
         });
         form->PropertyItem->trigger();
         QVERIFY(WaitFor([&] { return boxes.size() == 2; }));
-        QCOMPARE(boxes, QStringList({QStringLiteral("Были изменены настройки, влияющие на цену изделий.\nДля корректной "
+        QCOMPARE(Texts(boxes), QStringList({QStringLiteral("Были изменены настройки, влияющие на цену изделий.\nДля корректной "
                                                     "работы необходимо пересчитать заказ!"),
                                      QStringLiteral("Пересчитать выделенные изделия с текущими установками?")}));
         QCOMPARE(order.Currency, 2);

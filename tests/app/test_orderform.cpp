@@ -1,4 +1,4 @@
-#include "GuiTestSupport.h"
+#include "OrderWorkspace.h"
 #include "app/MainForm.h"
 #include "app/VXDialogInteraction.h"
 #include "config/VXFSetupX.h"
@@ -26,36 +26,6 @@ using namespace vx;
 using namespace vxtest;
 
 namespace {
-
-// What the boxes showed, with line breaks as "\n".
-QStringList Texts(const QList<TBoxSeen>& boxes)
-{
-    QStringList texts;
-    for (const TBoxSeen& b : boxes)
-        texts << QString(b.Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return texts;
-}
-
-// Answers the next message boxes in turn with the buttons given, recording each box.
-void AnswerBoxes(QList<TBoxSeen>* seen, QStringList buttons)
-{
-    if (buttons.isEmpty())
-        return;
-    const QString button = buttons.takeFirst();
-    OnModal<QMessageBox>([seen, button, buttons](QMessageBox* box) {
-        TBoxSeen s;
-        s.Text = box->text();
-        s.Icon = box->icon();
-        seen->append(s);
-        AnswerBoxes(seen, buttons);
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == button) {
-                b->click();
-                return;
-            }
-        box->reject();
-    });
-}
 
 // Runs the action on the next modal window with the object name.
 void OnDialog(const QString& name, std::function<void(QDialog*)> action)
@@ -90,17 +60,6 @@ void AnswerProperties(const QString& number, const QString& customer = QString()
     });
 }
 
-// Types the path into the file dialog and accepts it.
-void ChooseFile(const QString& path)
-{
-    OnModal<QFileDialog>([path](QFileDialog* dialog) {
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
 std::unique_ptr<TvxfConstruction> MakePosition(TvxfOrder& order, const QString& no, const QString& name, int figure,
                                                double cost)
 {
@@ -121,16 +80,11 @@ std::unique_ptr<TvxfConstruction> MakePosition(TvxfOrder& order, const QString& 
 
 } // namespace
 
-class TestOrderForm : public QObject {
+class TestOrderForm : public QObject, private TOrderWorkspace {
     Q_OBJECT
 
     std::unique_ptr<TTestInstallation> Inst;
-    std::unique_ptr<TvxfSetup> Settings;
-    std::unique_ptr<TDM> Module;
-    std::unique_ptr<TMainForm> Main;
     TDialogInteraction Dialogs;
-    std::unique_ptr<TScopedUI> ScopedUI;
-    QString Orders;
 
     TOrderForm* AddForm()
     {
@@ -196,37 +150,16 @@ private Q_SLOTS:
     void init()
     {
         Inst = std::make_unique<TTestInstallation>();
-        QVERIFY(OpenConfiguration(QStringLiteral("Тест"), QString()));
-        Settings = std::make_unique<TvxfSetup>();
-        QVERIFY(Settings->Loaded);
-        SetSetup(Settings.get());
-        ScopedUI = std::make_unique<TScopedUI>(&Dialogs);
-        Module = std::make_unique<TDM>();
-        SetDM(Module.get());
-        InstallShellWindows(TMainForm::Hooks());
+        QVERIFY(StartWorkspace(QStringLiteral("Тест"), &Dialogs));
         // The window's own behaviour is tested on positions with their geometry only; the
         // fittings dialog has its own tests.
         TOrderForm::Hooks().SetFurnDialog = nullptr;
-        Main = std::make_unique<TMainForm>();
-        Main->OpenWorkspace();
-        Main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
-        Orders = ResolvePath(RunPaths().OrdersDir);
-        QVERIFY(QFileInfo(Orders).isDir());
     }
 
     void cleanup()
     {
-        Main.reset();
-        SetDM(nullptr);
-        Module.reset();
-        ScopedUI.reset();
-        SetSetup(nullptr);
-        Settings->Loaded = false;
-        Settings.reset();
+        StopWorkspace();
         Inst.reset();
-        TMainForm::Hooks() = TShellHooks();
-        TOrderForm::Hooks() = TOrderFormHooks();
     }
 
     void newOrderWithPositionsOfSeveralFigures()
