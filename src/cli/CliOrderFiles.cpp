@@ -1,9 +1,11 @@
 #include "cli/CliOrderFiles.h"
+#include "editing/VXOrderEditing.h"
 #include "engine/VXFPositionRecords.h"
 #include "foundation/VXCommonTools.h"
 #include "model/VXFOrder.h"
 #include "model/VXFOrderSelection.h"
 #include <QFile>
+#include <QFileInfo>
 
 namespace vx::cli {
 
@@ -29,6 +31,25 @@ bool LoadSelectionFile(TvxfOrderSelection& selection, const QString& fileName)
         head = file.read(4 + signature.size());
     const QByteArray expected = QByteArray(1, char(signature.size())) + QByteArray(3, '\0') + signature;
     return head == expected && (converted || selection.Version == SelectionFileVersion);
+}
+
+TCliDocument::TCliDocument() = default;
+TCliDocument::~TCliDocument() = default;
+
+bool TCliDocument::Load(const QString& fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("vfs370"), Qt::CaseInsensitive) == 0) {
+        Selection = std::make_unique<TvxfOrderSelection>();
+        if (!LoadSelectionFile(*Selection, fileName))
+            return false;
+        PublishSelectionContext(*Selection);
+        return true;
+    }
+    Order = std::make_unique<TvxfOrder>();
+    if (!LoadOrderFile(*Order, fileName))
+        return false;
+    PublishOrderContext(*Order);
+    return true;
 }
 
 } // namespace vx::cli

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <memory>
 
 namespace vx {
 class TvxfOrder;
@@ -15,5 +16,17 @@ namespace vx::cli {
 bool LoadOrderFile(TvxfOrder& order, const QString& fileName);
 // The same for a selection file.
 bool LoadSelectionFile(TvxfOrderSelection& selection, const QString& fileName);
+
+// The order or selection a command works on (a ".vfs370" file is a selection), loaded as above
+// and made the current-order context, as its window does when activated.
+struct TCliDocument {
+    std::unique_ptr<TvxfOrder> Order;
+    std::unique_ptr<TvxfOrderSelection> Selection;
+
+    TCliDocument();
+    ~TCliDocument();
+    // False when the file could not be read; the reason has been shown.
+    bool Load(const QString& fileName);
+};
 
 } // namespace vx::cli

@@ -1,4 +1,5 @@
 #include "cli/CliCommon.h"
+#include "cli/CliOrderFiles.h"
 #include "config/VXFSetupX.h"
 #include "export/VXFExport.h"
 #include "foundation/VXCommonTools.h"
@@ -21,17 +22,6 @@ TExportKind KindOf(const QString& word)
     if (word == QLatin1String("xml"))
         return TExportKind::VBH;
     throw EUsage(QStringLiteral("Неизвестный вид экспорта %1 (tbm, vorne или xml)").arg(word));
-}
-
-// The current-order context, as the order or selection window publishes it when activated:
-// a selection prices its lines anew with it.
-template <class TDocument>
-void PublishContext(const TDocument& document)
-{
-    QList<TRateEntry> rates;
-    for (const auto& r : document.Rates)
-        rates.append({r->ID, r->Rate});
-    Setup().SetOrderContext(document.Currency, document.NDSTax, rates);
 }
 
 int ExportCommand(const QStringList& args)
@@ -68,22 +58,11 @@ int ExportCommand(const QStringList& args)
     }
 
     TCliSession session(a);
-    const QString path = a.Positional[1];
-    const bool isSelection = FileNamePart(path, false, false, true).compare(QLatin1String(".vfs370"), Qt::CaseInsensitive) == 0;
-    TvxfOrder order;
-    TvxfOrderSelection selection;
-    TExportDocument document;
-    if (isSelection) {
-        if (!selection.LoadFromFile(path))
-            return 1;
-        PublishContext(selection);
-        document = TExportDocument(&selection);
-    } else {
-        if (!order.LoadFromFile(path))
-            return 1;
-        PublishContext(order);
-        document = TExportDocument(&order);
-    }
+    TCliDocument loaded;
+    if (!loaded.Load(a.Positional[1]))
+        return 1;
+    const TExportDocument document = loaded.Selection ? TExportDocument(loaded.Selection.get())
+                                                      : TExportDocument(loaded.Order.get());
 
     TExportValues values = LoadExportValues(kind, document);
     if (a.Has(QStringLiteral("firm-id")))

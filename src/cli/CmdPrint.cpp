@@ -1,4 +1,5 @@
 #include "cli/CliCommon.h"
+#include "cli/CliOrderFiles.h"
 #include "config/CfgList.h"
 #include "config/VXFSetupX.h"
 #include "db/VXDataModule.h"
@@ -18,44 +19,6 @@ using namespace vx;
 using namespace vx::cli;
 
 namespace {
-
-// The order or selection named on the command line, loaded, with its rates published as the
-// current-order context (the selection's material list is priced in it).
-struct TLoadedDocument {
-    std::unique_ptr<TvxfOrder> Order;
-    std::unique_ptr<TvxfOrderSelection> Selection;
-    TReportDocument Document;
-
-    explicit TLoadedDocument(const QString& fileName)
-    {
-        const QString path = ResolvePath(fileName);
-        if (!QFileInfo(path).isFile())
-            throw EValtrixError(QStringLiteral("Файл [%1] не найден!").arg(fileName));
-        const TRateList* rates = nullptr;
-        if (QFileInfo(path).suffix().compare(QLatin1String("vfs370"), Qt::CaseInsensitive) == 0) {
-            Selection = std::make_unique<TvxfOrderSelection>();
-            if (!Selection->LoadFromFile(path))
-                throw EValtrixError(QStringLiteral("Ошибка загрузки выборки [%1]!").arg(fileName));
-            Document.Selection = Selection.get();
-            rates = &Selection->Rates;
-            Publish(Selection->Currency, Selection->NDSTax, *rates);
-        } else {
-            Order = std::make_unique<TvxfOrder>();
-            if (!Order->LoadFromFile(path))
-                throw EValtrixError(QStringLiteral("Ошибка загрузки заказа [%1]!").arg(fileName));
-            Document.Order = Order.get();
-            Publish(Order->Currency, Order->NDSTax, Order->Rates);
-        }
-    }
-
-    static void Publish(int currency, float ndsTax, const TRateList& rates)
-    {
-        QList<TRateEntry> entries;
-        for (const auto& r : rates)
-            entries << TRateEntry{r->ID, r->Rate};
-        Setup().SetOrderContext(currency, ndsTax, entries);
-    }
-};
 
 // The provider's source for the command, cleared on every exit path.
 struct TSourceGuard {
@@ -101,11 +64,14 @@ int PrintCommand(const QStringList& args)
                          .arg(out, TfrReport::ExportExtensions().join(QStringLiteral(", "))));
 
     TCliSession session(a);
-    TLoadedDocument doc(a.Positional[0]);
-    const QString templateFile = TemplateFile(a, doc.Document.Kind());
+    TCliDocument loaded;
+    if (!loaded.Load(a.Positional[0]))
+        return 1;
+    const TReportDocument document{loaded.Order.get(), loaded.Selection.get()};
+    const QString templateFile = TemplateFile(a, document.Kind());
     TSourceGuard guard;
     TfrReport report;
-    BuildReport(report, templateFile, doc.Document);
+    BuildReport(report, templateFile, document);
     report.ExportToFile(out);
     Out(QStringLiteral("Шаблон: %1").arg(templateFile));
     Out(QStringLiteral("Страниц: %1, файл: %2").arg(report.PageCount()).arg(out));
@@ -124,7 +90,9 @@ int EvalCommand(const QStringList& args)
         throw EUsage(QStringLiteral("Номер позиции --position считается от 1"));
 
     TCliSession session(a);
-    TLoadedDocument doc(a.Positional[0]);
+    TCliDocument doc;
+    if (!doc.Load(a.Positional[0]))
+        return 1;
     TSourceGuard guard;
     TDM_Report& provider = DM_Report();
     if (doc.Selection)

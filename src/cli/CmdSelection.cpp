@@ -1,5 +1,6 @@
 #include "cli/CliCommon.h"
 #include "cli/CliOrderFiles.h"
+#include "editing/VXOrderEditing.h"
 #include "config/CfgList.h"
 #include "config/VXFSetupX.h"
 #include "engine/VXFConstruction.h"
@@ -38,14 +39,6 @@ void AddOrder(TvxfOrderSelection& selection, const TvxfOrder& order, const QStri
         item->Name = p.Name;
         item->OrderFile = stored;
     }
-}
-
-void PublishSelectionContext(const TvxfOrderSelection& s)
-{
-    QList<TRateEntry> rates;
-    for (const auto& r : s.Rates)
-        rates.append(TRateEntry{r->ID, r->Rate});
-    Setup().SetOrderContext(s.Currency, s.NDSTax, rates);
 }
 
 int Build(const TArgs& a)

@@ -6,6 +6,7 @@
 #include "foundation/VXFormats.h"
 #include "foundation/VXSpecStream.h"
 #include "model/VXFOrder.h"
+#include "model/VXFOrderSelection.h"
 
 namespace vx {
 
@@ -32,16 +33,28 @@ void SetNewOrderDefaults(TvxfOrder& order)
     LoadRates(order.Rates);
 }
 
-void PublishOrderContext(const TvxfOrder& order)
+namespace {
+void PublishRates(int32_t currency, float ndsTax, const TRateList& list)
 {
     QList<TRateEntry> rates;
-    rates.reserve(order.RateCount());
-    for (const auto& item : order.Rates)
+    rates.reserve(qsizetype(list.size()));
+    for (const auto& item : list)
         rates.append(TRateEntry{item->ID, item->Rate});
-    Setup().SetOrderContext(order.Currency, order.NDSTax, rates);
+    Setup().SetOrderContext(currency, ndsTax, rates);
+}
+} // namespace
+
+void PublishOrderContext(const TvxfOrder& order)
+{
+    PublishRates(order.Currency, order.NDSTax, order.Rates);
     TFormatSettings& f = FormatSettings();
     f.CurrencyString = CurrencyName(order.Currency);
     f.CurrencyDecimals = 4;
+}
+
+void PublishSelectionContext(const TvxfOrderSelection& selection)
+{
+    PublishRates(selection.Currency, selection.NDSTax, selection.Rates);
 }
 
 TRecalcOutcome RecalcActivePositions(TvxfOrder& order)

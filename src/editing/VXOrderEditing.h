@@ -4,6 +4,7 @@
 namespace vx {
 
 class TvxfOrder;
+class TvxfOrderSelection;
 
 // What the order window does to an order, without the window: shared by the desktop
 // application and the command-line tool.
@@ -17,6 +18,8 @@ void SetNewOrderDefaults(TvxfOrder& order);
 // Makes the order current for price conversion: its currency, VAT rate and rate list go to
 // the settings object, and the money format shows its currency.
 void PublishOrderContext(const TvxfOrder& order);
+// The same for a selection (currency, VAT rate and rates only): its lines are priced anew in it.
+void PublishSelectionContext(const TvxfOrderSelection& selection);
 
 // Recalculates every active position in list order at current catalog prices. A position
 // that fails is restored from its backup and the walk stops there: positions before it keep
